@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Configures and builds one build tree.
+#   build.sh DIR [cmake options...]
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+dir=$1; shift
+cmake -S "$top" -B "$top/$dir" -G Ninja "$@" >/dev/null
+cmake --build "$top/$dir"
