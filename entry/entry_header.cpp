@@ -34,8 +34,9 @@ std::uint16_t blockCount(std::uint32_t size) {
     return static_cast<std::uint16_t>((static_cast<std::uint64_t>(size) + kBlockSize - 1) / kBlockSize);
 }
 
-EntryRecord makeEntryRecord(std::string_view name, std::string_view info, std::uint16_t mode, std::int32_t appid,
-                            std::uint32_t size, std::int32_t resourceOffset, std::uint32_t date) {
+EntryRecord makeEntryRecord(std::string_view name, std::string_view info, std::uint16_t mode,
+                            std::int32_t appid, std::uint32_t size, std::int32_t resourceOffset,
+                            std::uint32_t date) {
     EntryRecord r;
     copyCut(r.name, name);
     copyCut(r.info, info);
@@ -65,7 +66,8 @@ std::array<std::uint8_t, kEntryHeaderSize> encodeEntryHeader(const EntryRecord& 
 }
 
 bool hasEntryMagic(std::span<const std::uint8_t> bytes) {
-    return bytes.size() >= kEntryMagic.size() && std::equal(kEntryMagic.begin(), kEntryMagic.end(), bytes.begin());
+    return bytes.size() >= kEntryMagic.size() &&
+           std::equal(kEntryMagic.begin(), kEntryMagic.end(), bytes.begin());
 }
 
 std::optional<EntryRecord> decodeEntryHeader(std::span<const std::uint8_t> h) {
@@ -89,9 +91,13 @@ std::uint32_t codeLength(const EntryRecord& r) {
     return r.resourceOffset == kNoResources ? r.size : static_cast<std::uint32_t>(r.resourceOffset);
 }
 
-std::string recordName(const EntryRecord& r) { return textOf(r.name); }
+std::string recordName(const EntryRecord& r) {
+    return textOf(r.name);
+}
 
-std::string recordInfo(const EntryRecord& r) { return textOf(r.info); }
+std::string recordInfo(const EntryRecord& r) {
+    return textOf(r.info);
+}
 
 std::string modeLetterString(std::uint16_t mode) {
     std::string letters;

@@ -43,8 +43,9 @@ std::uint16_t blockCount(std::uint32_t size);
 
 // A record with name and description cut to 16 and 24 bytes, `blocks`
 // derived from `size`, and `reserved` zero.
-EntryRecord makeEntryRecord(std::string_view name, std::string_view info, std::uint16_t mode, std::int32_t appid,
-                            std::uint32_t size, std::int32_t resourceOffset, std::uint32_t date);
+EntryRecord makeEntryRecord(std::string_view name, std::string_view info, std::uint16_t mode,
+                            std::int32_t appid, std::uint32_t size, std::int32_t resourceOffset,
+                            std::uint32_t date);
 
 std::array<std::uint8_t, kEntryHeaderSize> encodeEntryHeader(const EntryRecord& record);
 

@@ -7,7 +7,9 @@
 namespace pf {
 
 std::uint32_t encodeTimeStamp(const std::tm& t) {
-    const auto field = [](int value, int bits) { return static_cast<std::uint32_t>(value) & ((1u << bits) - 1); };
+    const auto field = [](int value, int bits) {
+        return static_cast<std::uint32_t>(value) & ((1u << bits) - 1);
+    };
     // The year counts from 2000 for 2000-2127: (years since 1900 + 28) mod 128.
     const int year = ((t.tm_year + 28) % 128 + 128) % 128;
     return field(year, 7) << 25 | field(t.tm_mon + 1, 4) << 21 | field(t.tm_mday, 5) << 16 |
@@ -32,8 +34,8 @@ std::tm entryStampTime() {
         errno = 0;
         const long long seconds = std::strtoll(epoch, &end, 10);
         if (*epoch == '\0' || *end != '\0' || errno != 0 || seconds < 0) {
-            throw TimeSourceError(std::string("SOURCE_DATE_EPOCH is not a whole number of seconds: '") + epoch +
-                                  "'");
+            throw TimeSourceError(std::string("SOURCE_DATE_EPOCH is not a whole number of seconds: '") +
+                                  epoch + "'");
         }
         const std::time_t t = static_cast<std::time_t>(seconds);
         gmtime_r(&t, &result);

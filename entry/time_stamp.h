@@ -24,7 +24,7 @@ DecodedTime decodeTimeStamp(std::uint32_t stamp);
 
 // Thrown when SOURCE_DATE_EPOCH is set but is not a whole number of seconds.
 class TimeSourceError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -23,13 +23,13 @@ TEST(EntryHeader, EncodesEveryFieldLittleEndianAtItsOffset) {
     EXPECT_EQ(std::string(h.begin() + 80, h.begin() + 86), "a test");
     const std::vector<std::uint8_t> tail(h.begin() + 104, h.end());
     const std::vector<std::uint8_t> expected = {
-        0, 0, 0, 0,             // reserved
-        0x2C, 0x01, 0, 0,       // size 300
-        3, 0,                   // blocks
+        0,    0,    0,    0,    // reserved
+        0x2C, 0x01, 0,    0,    // size 300
+        3,    0,                // blocks
         0x34, 0x12,             // mode
         0xD4, 0xC3, 0xB2, 0xA1, // date: time half at 116, date half at 118
         0xFE, 0xFF, 0xFF, 0xFF, // appid -2
-        16, 0, 0, 0,            // resource offset
+        16,   0,    0,    0,    // resource offset
     };
     EXPECT_EQ(tail, expected);
 }

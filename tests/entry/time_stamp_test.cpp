@@ -37,7 +37,7 @@ TEST(TimeStamp, YearFieldWrapsEvery128Years) {
 }
 
 class SourceDateEpoch : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { unsetenv("SOURCE_DATE_EPOCH"); }
 };
 

@@ -20,7 +20,7 @@ inline constexpr std::size_t kResultCapacity = 65534;
 // output, line end included (for example "data too large\r\n"); the frame
 // prints it and exits with code 1 without writing an output file.
 class ConvertError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -28,7 +28,7 @@ public:
 // would pass 65534 bytes fails with a ConvertError instead of running past
 // the end.
 class ResultBuffer {
-public:
+  public:
     std::uint8_t* data() { return m_bytes.data(); }
     const std::uint8_t* data() const { return m_bytes.data(); }
     static constexpr std::size_t capacity() { return kResultCapacity; }
@@ -42,14 +42,14 @@ public:
     // Throws ConvertError unless `end` <= capacity.
     static void require(std::size_t end);
 
-private:
+  private:
     std::array<std::uint8_t, kResultCapacity> m_bytes{};
 };
 
 // The assembly listing (-s). Absent when -s is not given: converters receive
 // a null pointer and skip all listing work.
 class Listing {
-public:
+  public:
     virtual ~Listing() = default;
     // Writes `text` followed by "\r\n".
     virtual void line(std::string_view text) = 0;
@@ -70,6 +70,7 @@ struct Source {
 // One converter: fills `out`, writes the listing when `listing` is not null,
 // returns the resource length in bytes (header included).
 // `soundEffects` is the -b count for MML (0 for music) and unused otherwise.
-using Converter = std::size_t (*)(const Source& source, ResultBuffer& out, Listing* listing, int soundEffects);
+using Converter = std::size_t (*)(const Source& source, ResultBuffer& out, Listing* listing,
+                                  int soundEffects);
 
 } // namespace audpak
