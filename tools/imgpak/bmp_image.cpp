@@ -35,7 +35,7 @@ void checkInfoHeader(std::span<const std::uint8_t> file, const std::string& path
     const std::uint32_t size = pf::getLe32(&file[kInfoAt]);
     if (size != kInfoSize) {
         fail("%s: a BMP info header of %u bytes is not supported; save the picture as a Windows 3 BMP "
-             "with a 40-byte header (ImageMagick: convert in.png BMP3:out.bmp)\r\n",
+             "with a 40-byte header (ImageMagick: convert in.png -compress none BMP3:out.bmp)\r\n",
              path.c_str(), static_cast<unsigned>(size));
     }
     if (file.size() < kPaletteAt) {
@@ -109,8 +109,8 @@ void checkPaletteIndices(const BmpImage& image, const std::string& path) {
                                        ? row[static_cast<std::size_t>(x)]
                                        : (row[static_cast<std::size_t>(x / 8)] >> (7 - x % 8)) & 1u;
             if (index >= colours) {
-                fail("%s: pixel (%d, %d) uses colour %u, but the palette has only %zu entries\r\n",
-                     path.c_str(), x, y, index, colours);
+                fail("%s: pixel (%d, %d) uses colour %u, but the palette has only %zu %s\r\n", path.c_str(),
+                     x, y, index, colours, colours == 1 ? "entry" : "entries");
             }
         }
     }
