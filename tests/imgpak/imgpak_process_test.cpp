@@ -199,6 +199,20 @@ TEST_F(EntryTest, CutsALongNameToTheFields) {
     EXPECT_EQ(read("out.vx"), expected);
 }
 
+TEST_F(EntryTest, TakesTheNameByteForByte) {
+    // UTF-8 "ロゴ画像ファイル.bmp": the 16-byte field ends inside the sixth character.
+    const std::string name = "\xE3\x83\xAD\xE3\x82\xB4\xE7\x94\xBB\xE5\x83\x8F\xE3\x83\x95\xE3\x82\xA1"
+                             "\xE3\x82\xA4\xE3\x83\xAB.bmp";
+    write(name, monoBmp());
+    const ProcessResult result = run({"-e", name}, "SOURCE_DATE_EPOCH=946684800");
+    const std::string stem = name.substr(0, name.size() - 4);
+    EXPECT_EQ(result.out, "imgpak: " + stem + ".vx (2 x 1, mono, 160 bytes)\r\n");
+    const Bytes entry = read(stem + ".vx");
+    ASSERT_EQ(entry.size(), 160u);
+    EXPECT_EQ(std::string(entry.begin() + 64, entry.begin() + 80), name.substr(0, 16));
+    EXPECT_EQ(std::string(entry.begin() + 80, entry.begin() + 104), name.substr(0, 24));
+}
+
 TEST_F(EntryTest, RefusesABadSourceDateEpoch) {
     write("logo.bmp", monoBmp());
     const ProcessResult result = run({"-e", "logo"}, "SOURCE_DATE_EPOCH=soon");

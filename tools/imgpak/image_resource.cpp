@@ -50,8 +50,9 @@ std::vector<std::uint8_t> wrapInEntry(const std::vector<std::uint8_t>& resource,
     const auto size = static_cast<std::uint32_t>(resource.size());
     const auto record = pf::makeEntryRecord(entryName, entryName, pf::kDefaultEntryMode, 0, size, 0, date);
     const auto header = pf::encodeEntryHeader(record);
-    std::vector<std::uint8_t> out(header.begin(), header.end());
-    out.insert(out.end(), resource.begin(), resource.end());
+    std::vector<std::uint8_t> out(header.size() + resource.size());
+    const auto resourceAt = std::copy(header.begin(), header.end(), out.begin());
+    std::copy(resource.begin(), resource.end(), resourceAt);
     return out;
 }
 
