@@ -6,11 +6,6 @@
 namespace imgpak {
 namespace {
 
-// The folder part of `path`, up to and including its last separator.
-std::string folderOf(const std::string& path) {
-    return path.substr(0, path.size() - pf::lastPathComponent(path).size());
-}
-
 std::string withDefaultExtensionInName(const std::string& path, std::string_view extension) {
     return folderOf(path) + pf::withDefaultExtension(pf::lastPathComponent(path), extension);
 }
@@ -32,6 +27,10 @@ std::string_view outputExtension(OutputKind kind) {
 }
 
 } // namespace
+
+std::string folderOf(const std::string& path) {
+    return path.substr(0, path.size() - pf::lastPathComponent(path).size());
+}
 
 FileNames deriveFileNames(const std::string& bitmapArgument, const std::optional<std::string>& outputArgument,
                           OutputKind kind) {

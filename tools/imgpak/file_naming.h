@@ -25,6 +25,10 @@ struct FileNames {
 FileNames deriveFileNames(const std::string& bitmapArgument, const std::optional<std::string>& outputArgument,
                           OutputKind kind);
 
+// The folder part of `path`, up to and including its last "/" or "\\";
+// empty for a bare name.
+std::string folderOf(const std::string& path);
+
 // Throws ConvertError when `path` is longer than kMaxPathLength bytes.
 void checkPathLength(const std::string& path);
 

@@ -12,8 +12,6 @@
 #include "tools/imgpak/image_resource.h"
 #include "tools/imgpak/tile_image.h"
 
-#include "entry/file_names.h"
-
 #include <optional>
 #include <vector>
 
@@ -41,8 +39,7 @@ FormatTemplate loadFormat(const std::string& name, const std::string& programPat
     checkPathLength(name);
     auto bytes = readWholeFile(name);
     std::string path = name;
-    const std::string folder =
-        programPath.substr(0, programPath.size() - pf::lastPathComponent(programPath).size());
+    const std::string folder = folderOf(programPath);
     if (!bytes && !name.empty() && name.front() != '/' && !folder.empty()) {
         path = folder + name;
         bytes = path.size() <= kMaxPathLength ? readWholeFile(path) : std::nullopt;
