@@ -67,7 +67,7 @@ std::size_t runConverter(const CommandLine& line, const Source& source, ResultBu
     case SourceKind::Wave:
         break;
     }
-    return convertWave(source, out, nullptr, 0);
+    return convertWave(source, out, listing, 0);
 }
 
 void writeResourceHeader(const CommandLine& line, ResultBuffer& out, std::size_t length) {
@@ -108,7 +108,7 @@ int convert(const CommandLine& line, std::ostream& out) {
     refuseToOverwrite(names.source, names.listing);
 
     std::optional<ListingFile> listing;
-    if (line.listing && line.kind != SourceKind::Wave) {
+    if (line.listing) {
         listing.emplace(names.listing);
         if (!listing->open()) {
             throw cannotOpen(names.listing);

@@ -24,10 +24,10 @@ int soundEffectCount(std::string_view text) {
     return static_cast<int>(n > kMaxSoundEffects ? kMaxSoundEffects : n);
 }
 
-std::int16_t resourceId(std::string_view option) {
-    const long long id = atoiValue(option.substr(2));
+std::int16_t resourceId(std::string_view text) {
+    const long long id = atoiValue(text);
     if (id < std::numeric_limits<std::int16_t>::min() || id > std::numeric_limits<std::int16_t>::max()) {
-        throw ConvertError("resource id out of range '" + std::string(option.substr(2)) + "'\r\n");
+        throw ConvertError("resource id out of range '" + std::string(text) + "'\r\n");
     }
     return static_cast<std::int16_t>(id);
 }
@@ -42,7 +42,7 @@ std::optional<std::array<char, 2>> resourceType(std::string_view text) {
 }
 
 void applyOption(CommandLine& line, std::string_view option) {
-    const std::string_view value = option.substr(2);
+    const std::string_view value = option.size() > 2 ? option.substr(2) : std::string_view();
     switch (option.size() > 1 ? option[1] : '\0') {
     case 'b':
         line.kind = SourceKind::SoundEffects;
@@ -64,7 +64,7 @@ void applyOption(CommandLine& line, std::string_view option) {
         line.type = resourceType(value);
         break;
     case 'd':
-        line.id = resourceId(option);
+        line.id = resourceId(value);
         break;
     default:
         break; // other letters are ignored

@@ -50,6 +50,9 @@ void ListingFile::rewrite(std::uint64_t at, std::string_view text) {
         text.remove_prefix(inFile);
         at += inFile;
     }
+    if (text.empty()) {
+        return;
+    }
     m_pending.replace(static_cast<std::size_t>(at - m_flushed), text.size(), text);
 }
 
