@@ -27,6 +27,15 @@ BmpSpec plain(int width, int height, int bits) {
     return s;
 }
 
+// An 8 x 8 8-bit bitmap with the 32-bit field at `at` overwritten.
+std::function<Bytes()> withField(std::size_t at, std::uint32_t value) {
+    return [at, value] {
+        auto b = buildBmp(plain(8, 8, 8));
+        pf::putLe32(&b[at], value);
+        return b;
+    };
+}
+
 struct RejectCase {
     const char* name;
     std::function<Bytes()> file;
@@ -104,28 +113,13 @@ const std::vector<RejectCase> kRejects{
     {"zero height", [] { return buildBmp(plain(8, 0, 8)); },
      "in.bmp: 8 x 0 pixels cannot be converted; width and height must be 8 to 2040 pixels (1 to 255 "
      "tiles)\r\n"},
-    {"negative width",
-     [] {
-         auto b = buildBmp(plain(8, 8, 8));
-         pf::putLe32(&b[18], static_cast<std::uint32_t>(-8));
-         return b;
-     },
+    {"negative width", withField(18, static_cast<std::uint32_t>(-8)),
      "in.bmp: -8 x 8 pixels cannot be converted; width and height must be 8 to 2040 pixels (1 to 255 "
      "tiles)\r\n"},
-    {"pixel offset past the end",
-     [] {
-         auto b = buildBmp(plain(8, 8, 8));
-         pf::putLe32(&b[10], 0x7FFFFFF0);
-         return b;
-     },
+    {"pixel offset past the end", withField(10, 0x7FFFFFF0),
      "in.bmp: the pixel data offset 2147483632 does not lie between the bitmap header and the end of the "
      "file (126 bytes)\r\n"},
-    {"pixel offset inside the header",
-     [] {
-         auto b = buildBmp(plain(8, 8, 8));
-         pf::putLe32(&b[10], 20);
-         return b;
-     },
+    {"pixel offset inside the header", withField(10, 20),
      "in.bmp: the pixel data offset 20 does not lie between the bitmap header and the end of the file "
      "(126 bytes)\r\n"},
     {"last row cut short",

@@ -21,7 +21,8 @@ struct ProcessResult {
     int code = -1;
 };
 
-class ImgpakProcess : public ::testing::Test {
+// A fresh temporary folder for each test, removed afterwards.
+class TempFolderTest : public ::testing::Test {
   protected:
     void SetUp() override {
         std::string pattern = (std::filesystem::temp_directory_path() / "imgpak-test-XXXXXX").string();
@@ -32,6 +33,11 @@ class ImgpakProcess : public ::testing::Test {
 
     std::filesystem::path path(const std::string& name) const { return m_dir / name; }
 
+    std::filesystem::path m_dir;
+};
+
+class ImgpakProcess : public TempFolderTest {
+  protected:
     void write(const std::string& name, const Bytes& bytes) const {
         std::ofstream(path(name), std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -81,8 +87,6 @@ class ImgpakProcess : public ::testing::Test {
         }
         return quoted + "'";
     }
-
-    std::filesystem::path m_dir;
 };
 
 } // namespace imgpak::test
