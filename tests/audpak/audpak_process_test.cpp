@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <span>
 #include <string>
@@ -50,6 +52,12 @@ std::string resourceHeader(const char* type, std::size_t length, std::int16_t id
     return std::string(header.begin(), header.end());
 }
 
+mode_t currentUmask() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
 class AudpakProcess : public ::testing::Test {
   protected:
     ProcessResult run(std::vector<std::string> args, std::vector<std::string> environment = {}) {
@@ -85,6 +93,8 @@ TEST_F(AudpakProcess, InstrumentSetWithListingTypeAndId) {
     EXPECT_EQ(file("bank.vr"), resourceHeader("AB", 43, -2) + kBankBody);
     EXPECT_EQ(file("bank.asm"), kBankListing);
     EXPECT_EQ(names(), "bank.asm bank.prg bank.vr ");
+    EXPECT_EQ(std::filesystem::status(m_folder / "bank.vr").permissions(),
+              std::filesystem::perms(0666 & ~currentUmask()));
 }
 
 TEST_F(AudpakProcess, EntryWrapsTheResource) {
@@ -114,6 +124,26 @@ TEST_F(AudpakProcess, EntryWrapsTheResource) {
     EXPECT_EQ(stamp.hour, 12);
     EXPECT_EQ(stamp.second, 56);
     EXPECT_EQ(entry.substr(128), resourceHeader("SI", 43, 0) + kBankBody);
+}
+
+TEST_F(AudpakProcess, EntryNamesAreTakenAsBytes) {
+    const std::string name =
+        "\xe3\x81\x82\xe3\x81\x84\xe3\x81\x86\xe3\x81\x88\xe3\x81\x8a\xe3\x81\x8b"; // six kana
+    put(name + ".prg", kBank);
+    const auto result = run({"-e", "-i", name}, {"SOURCE_DATE_EPOCH=0"});
+    EXPECT_EQ(result.exitCode, 0);
+    const std::string entry = file(name + ".vx");
+    ASSERT_EQ(entry.size(), 171u);
+    EXPECT_EQ(entry.substr(64, 16), name.substr(0, 16));
+    EXPECT_EQ(entry.substr(80, 24), name + std::string(6, '\0'));
+}
+
+TEST_F(AudpakProcess, BadTimeSourceFailsBeforeWriting) {
+    put("bank.prg", kBank);
+    const auto result = run({"-e", "-i", "bank"}, {"SOURCE_DATE_EPOCH=soon"});
+    EXPECT_EQ(result.output, "SOURCE_DATE_EPOCH is not a whole number of seconds: 'soon'\r\n");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(names(), "bank.prg ");
 }
 
 TEST_F(AudpakProcess, TwoDotsKeepListingAndOutputApart) {
