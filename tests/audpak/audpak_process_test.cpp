@@ -167,6 +167,7 @@ TEST_F(AudpakProcess, CannotOpenMessages) {
         {{"-i", "bank", "missing/out"}, "cannot open 'missing/out.vr'\n"},
         {{"-i", "-s", "bank", "out"}, "cannot open 'bank.asm'\n"},
         {{"-i", "bank.prg", "bank.prg"}, "'bank.prg' would overwrite the source\r\n"},
+        {{"-i", "-s", "bank.asm"}, "cannot open 'bank.asm'\n"}, // a folder as the source
         {{"-i", "-d40000", "bank"}, "resource id out of range '40000'\r\n"},
         {{"-i", std::string(300, 'b')}, "path too long '" + std::string(300, 'b') + ".prg'\r\n"},
     };
@@ -197,12 +198,13 @@ TEST_F(AudpakProcess, FailedConversionLeavesExistingFilesAlone) {
     EXPECT_EQ(names(), "bad.asm bad.prg bad.vr voice.wav ");
 }
 
+// A one-character type is followed by a zero byte.
 TEST_F(AudpakProcess, WaveWritesAnEmptyListing) {
     put("v.wav", mono8("abc"));
-    const auto result = run({"-w", "-s", "-d7", "v.wav", "out"});
+    const auto result = run({"-w", "-s", "-d7", "-tQ", "v.wav", "out"});
     EXPECT_EQ(result.output, "audpak: out.vr (19 bytes)\r\n");
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(file("out.vr"), resourceHeader("VO", 19, 7) + le16(3) + le16(1) + le32(0) + "abc");
+    EXPECT_EQ(file("out.vr"), std::string("VRQ\0\2\0\7\0", 8) + le16(3) + le16(1) + le32(0) + "abc");
     EXPECT_EQ(file("v.asm"), "");
     EXPECT_EQ(names(), "out.vr v.asm v.wav ");
 }
