@@ -45,6 +45,7 @@ inline constexpr std::string_view kHelpDetails =
     "Wave files (-w): 8-bit mono PCM; a \"fmt \" chunk of at least 14 bytes\n"
     "must come before the \"data\" chunk, which must lie whole in the file and\n"
     "hold at most 65518 samples. The chunk walk stops at the end of the RIFF\n"
-    "size or of the file, whichever comes first.\n";
+    "size or of the file, whichever comes first. With -w, -s writes an empty\n"
+    "listing.\n";
 
 } // namespace audpak
