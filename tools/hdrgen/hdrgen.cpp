@@ -5,6 +5,7 @@
 #include "tools/hdrgen/entry_lister.h"
 #include "tools/hdrgen/entry_splitter.h"
 #include "tools/hdrgen/help_text.h"
+#include "tools/hdrgen/input_file.h"
 #include "tools/hdrgen/message.h"
 
 #include <fstream>
@@ -13,8 +14,9 @@ namespace hdrgen {
 namespace {
 
 int buildFromConfig(const std::string& configPath, std::ostream& out) {
+    // Only a regular file counts as a config: a folder opens but cannot be read.
     std::ifstream in(configPath, std::ios::binary);
-    if (!in) {
+    if (!InputFile::open(configPath) || !in) {
         out << cannotOpen(configPath);
         return 1;
     }
