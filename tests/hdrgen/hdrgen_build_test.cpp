@@ -127,6 +127,7 @@ TEST_P(BuildFailures, ReportAndWriteNothing) {
     write("code.bin", pattern(20, 1));
     write("empty.bin", {});
     std::filesystem::create_directory(path("folder"));
+    ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
     writeText("c.cf", GetParam().config);
     const auto before = files();
     const auto r = run(GetParam().args);
@@ -160,6 +161,9 @@ INSTANTIATE_TEST_SUITE_P(
                     "cannot open 'gone.bin'\ncannot open 'gone.vr'\n"},
         FailureCase{"", {"-f", "gone.bin"}, "cannot open 'gone.bin'\n"},
         FailureCase{"", {"-f", "empty.bin"}, ""}, FailureCase{"", {"-f", "folder"}, "cannot open 'folder'\n"},
+        FailureCase{"", {"pipe"}, "cannot open 'pipe'\n"},
+        FailureCase{"", {"-f", "pipe"}, "cannot open 'pipe'\n"},
+        FailureCase{"", {"-i", "pipe"}, "cannot open 'pipe'\n"},
         FailureCase{seventeenResources(), {"c.cf"}, "more than 16 resource files in 'c.cf'\r\n"},
         FailureCase{"output : " + std::string(5000, 'o') + "\n",
                     {"c.cf"},

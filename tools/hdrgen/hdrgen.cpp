@@ -14,9 +14,14 @@ namespace hdrgen {
 namespace {
 
 int buildFromConfig(const std::string& configPath, std::ostream& out) {
-    // Only a regular file counts as a config: a folder opens but cannot be read.
+    // Only a regular file counts as a config: a folder would open but not
+    // read, and a pipe would wait for a writer.
+    if (!InputFile::open(configPath)) {
+        out << cannotOpen(configPath);
+        return 1;
+    }
     std::ifstream in(configPath, std::ios::binary);
-    if (!InputFile::open(configPath) || !in) {
+    if (!in) {
         out << cannotOpen(configPath);
         return 1;
     }

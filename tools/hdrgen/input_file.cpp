@@ -11,7 +11,9 @@
 namespace hdrgen {
 
 std::optional<InputFile> InputFile::open(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a pipe or device is turned down rather than waited
+    // for; reads of a regular file are not affected.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return std::nullopt;
     }
