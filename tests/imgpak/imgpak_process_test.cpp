@@ -286,6 +286,17 @@ TEST_F(CHeaderTest, DefaultFormatFileLiesBesideTheProgram) {
     EXPECT_EQ(text.substr(text.size() - 6), "\r\n};\r\n");
 }
 
+TEST_F(CHeaderTest, DefaultFormatMakesAHeaderACompilerTakes) {
+    write("logo.bmp", colourBmp());
+    ASSERT_EQ(run({"-c", "logo"}).code, 0);
+    writeText("check.c", "#include \"logo.h\"\n"
+                         "_Static_assert(logo_WIDTH == 2 && logo_HEIGHT == 1, \"size\");\n"
+                         "_Static_assert(sizeof logo == 2 * 8 * sizeof(unsigned short), \"tiles\");\n");
+    const std::string command =
+        std::string(IMGPAK_C_COMPILER) + " -fsyntax-only -Wall -Werror " + path("check.c").string();
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+}
+
 TEST_F(CHeaderTest, FormatFileUnderItsOwnNameComesFirst) {
     write("logo.bmp", monoBmp());
     writeText("format", "%s\r\n");
