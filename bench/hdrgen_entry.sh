@@ -30,7 +30,7 @@ head -c 8388480 /dev/urandom > plain.bin
 
 "$hdrgen" big.cf
 "$hdrgen" -i big.vx | tail -n 3
-hyperfine --warmup 2 --runs 20 \
+hyperfine -N --warmup 2 --runs 20 \
   -n version "$hdrgen --version" \
   -n build "$hdrgen big.cf" \
   -n wrap "$hdrgen -f plain.bin" \
