@@ -53,10 +53,6 @@ Layout measureInputs(const EntryConfig& config, std::ostream& out) {
     return layout;
 }
 
-std::string cannotWrite(const std::string& path) {
-    return formatMessage("cannot write '%s'\r\n", path.c_str());
-}
-
 // Copies one measured part and its padding; false after reporting a failure.
 bool copyPart(const Part& part, OutputFile& output, const std::string& outputPath, std::ostream& out) {
     const CopyOutcome outcome = copyRange(*part.file, 0, part.length, output);

@@ -23,12 +23,12 @@ bool writePart(const ByteSource& source, std::uint64_t offset, std::uint64_t len
         return true;
     }
     if (copyRange(source, offset, length, *file).writeFailed) {
-        out << formatMessage("cannot write '%s'\r\n", name.c_str());
+        out << cannotWrite(name);
         return false;
     }
     const std::uint64_t written = file->written();
     if (!file->commit()) {
-        out << formatMessage("cannot write '%s'\r\n", name.c_str());
+        out << cannotWrite(name);
         return false;
     }
     out << formatMessage("write: %s (%ld bytes)\r\n", name.c_str(), static_cast<long>(written));

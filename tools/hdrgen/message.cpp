@@ -26,4 +26,8 @@ std::string cannotOpen(const std::string& path) {
     return "cannot open '" + path + "'\n";
 }
 
+std::string cannotWrite(const std::string& path) {
+    return "cannot write '" + path + "'\r\n";
+}
+
 } // namespace hdrgen

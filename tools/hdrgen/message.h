@@ -11,4 +11,7 @@ std::string formatMessage(const char* format, ...) __attribute__((format(printf,
 // "cannot open '<path>'\n", the message for any file that cannot be opened.
 std::string cannotOpen(const std::string& path);
 
+// "cannot write '<path>'", for an output that could not be written whole.
+std::string cannotWrite(const std::string& path);
+
 } // namespace hdrgen
