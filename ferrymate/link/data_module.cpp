@@ -1,0 +1,7 @@
+#include "ferrymate/link/data_module.h"
+
+namespace pf {
+
+TDM DM;
+
+} // namespace pf
