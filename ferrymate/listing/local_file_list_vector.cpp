@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <ctime>
 #include <dirent.h>
+#include <fcntl.h>
 #include <limits>
 #include <memory>
 #include <string>
