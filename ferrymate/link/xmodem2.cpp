@@ -171,7 +171,8 @@ std::uint8_t TXModem2::awaitFirstHeader() {
         recvData(header);
         if (m_cancel || header == kCAN)
             breakTransfer();
-        if (header == kSOH)
+        // EOT before any block: the sender's file is empty.
+        if (header == kSOH || header == kEOT)
             return header;
     }
 }
@@ -231,7 +232,7 @@ void TXModem2::recv(TCommPort& port, const std::filesystem::path& path) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     if (!file)
         throw XFileOpenError();
-    const std::uint8_t last = receiveBlocks(first, file);
+    const std::uint8_t last = first == kEOT ? first : receiveBlocks(first, file);
     awaitEndOfTransfer(last);
     file.flush();
     if (!file) {

@@ -49,7 +49,9 @@ class TXModem2 {
     void send(TCommPort& port, const std::filesystem::path& path);
 
     // Receives into the PC file at `path`, created or truncated once the
-    // first block header arrives (no file is made when none comes). Every
+    // first block header arrives (no file is made when none comes). An EOT
+    // in place of the first block is an empty file: it is acknowledged and
+    // the file is left empty. Every
     // accepted block is written whole, so the file keeps the sender's filler.
     void recv(TCommPort& port, const std::filesystem::path& path);
 
