@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <vector>
 
 namespace pf {
@@ -12,6 +14,7 @@ namespace {
 struct SizeCase {
     std::uint32_t bytes;
     const char* text;
+    friend void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.bytes; }
 };
 
 class ByteSize : public testing::TestWithParam<SizeCase> {};

@@ -18,6 +18,17 @@ inline FileInfo folder(std::string name, std::string date = {}) {
     return FileInfo{std::move(date), 0, std::move(name), {}, {}, 1};
 }
 
+// A line of an "ls -l" reply as the cartridge writes it: the name padded to
+// 16 bytes, a blank, the tokens, and the description from byte 50.
+inline std::string fileLine(const std::string& name, const std::string& tokens,
+                            const std::string& description) {
+    std::string line = name;
+    line.resize(16, ' ');
+    line += ' ' + tokens;
+    line.resize(50, ' ');
+    return line + description;
+}
+
 // A listing whose "read" leaves the records it was made with.
 class FixedListing : public FileListVector {
   public:

@@ -1,6 +1,9 @@
 #include "ferrymate/listing/listing_reply.h"
+#include "listing_fixture.h"
 
 #include <gtest/gtest.h>
+
+#include <ostream>
 
 #include <limits>
 #include <string>
@@ -9,20 +12,11 @@
 namespace pf {
 namespace {
 
-// A line as the cartridge writes it: the name padded to 16 bytes, a blank,
-// the tokens, and the description from byte 50.
-std::string fileLine(const std::string& name, const std::string& tokens, const std::string& description) {
-    std::string line = name;
-    line.resize(16, ' ');
-    line += ' ' + tokens;
-    line.resize(50, ' ');
-    return line + description;
-}
-
 struct LineCase {
     const char* title;
     std::string line;
     FileInfo expected;
+    friend void PrintTo(const LineCase& c, std::ostream* os) { *os << c.title; }
 };
 
 class ListingLine : public testing::TestWithParam<LineCase> {};
@@ -76,6 +70,7 @@ struct ReplyCase {
     const char* title;
     std::vector<std::string> replies;
     std::vector<std::string> names;
+    friend void PrintTo(const ReplyCase& c, std::ostream* os) { *os << c.title; }
 };
 
 class ListingReply : public testing::TestWithParam<ReplyCase> {};
@@ -119,6 +114,7 @@ struct FreeSpaceCase {
     std::vector<std::string> replies;
     const char* directory;
     std::uint32_t expected;
+    friend void PrintTo(const FreeSpaceCase& c, std::ostream* os) { *os << c.title; }
 };
 
 class FreeSpace : public testing::TestWithParam<FreeSpaceCase> {};

@@ -1,5 +1,6 @@
 #include "ferrymate/link/comm_port.h"
 #include "ferrymate/link/exceptions.h"
+#include "ferrymate/link/link_clock.h"
 #include "ferrymate/listing/remote_file_list_vector.h"
 #include "listing_fixture.h"
 #include "scripted_peer.h"
@@ -12,14 +13,6 @@ namespace {
 using test::Reply;
 using test::ScriptedPeer;
 using Names = std::vector<std::string>;
-
-std::string fileLine(const std::string& name, const std::string& tokens, const std::string& description) {
-    std::string line = name;
-    line.resize(16, ' ');
-    line += ' ' + tokens;
-    line.resize(50, ' ');
-    return line + description;
-}
 
 const Reply kListing = {"ls -l /ram0",
                         "125 STARTING",
@@ -105,6 +98,47 @@ TEST_F(RemoteListing, MissingDfLineGivesNoFreeSpace) {
     read(peer);
     EXPECT_EQ(m_listing.size(), 2u);
     EXPECT_EQ(m_listing.FreeSpace(), 0u);
+}
+
+// Real waits, but every empty wait moves the clock on by a quarter second, so
+// that the ten seconds of silence that end a reply pass in well under one.
+class HurriedClock final : public LinkClock {
+  public:
+    TimePoint now() override { return std::chrono::steady_clock::now() + m_ahead; }
+    void sleepFor(Duration duration) override { m_ahead += duration; }
+    short waitReadable(int fd, Duration limit) override {
+        const short events = m_real.waitReadable(fd, limit);
+        if (events == 0)
+            m_ahead += std::chrono::milliseconds(250);
+        return events;
+    }
+
+  private:
+    SteadyLinkClock m_real;
+    std::chrono::steady_clock::duration m_ahead{};
+};
+
+class SilentCartridge : public RemoteListing {
+  protected:
+    void SetUp() override { SetLinkClock(&m_clock); }
+    void TearDown() override { SetLinkClock(nullptr); }
+    HurriedClock m_clock;
+};
+
+TEST_F(SilentCartridge, SilenceDuringListingEndsInTimeout) {
+    readGood();
+    ScriptedPeer peer({});
+    EXPECT_THROW(read(peer), CommTimeoutException);
+    EXPECT_TRUE(m_listing.empty());
+    EXPECT_EQ(m_listing.FreeSpace(), 126592u);
+}
+
+TEST_F(SilentCartridge, SilenceDuringDfKeepsRecords) {
+    readGood();
+    ScriptedPeer peer({kListing, {"Filesystem"}});
+    EXPECT_THROW(read(peer), CommTimeoutException);
+    EXPECT_EQ(m_listing.size(), 2u);
+    EXPECT_EQ(m_listing.FreeSpace(), 126592u);
 }
 
 TEST_F(RemoteListing, WithoutPortNothingIsSent) {
