@@ -9,6 +9,7 @@
 #include "log_recorder.h"
 #include "pty_pair.h"
 #include "virtual_clock.h"
+#include "xmodem_peer.h"
 
 #include <gtest/gtest.h>
 
@@ -23,24 +24,8 @@ namespace {
 
 using namespace std::chrono_literals;
 using test::PtyPair;
+using namespace test::xmodem;
 namespace fs = std::filesystem;
-
-constexpr char SOH = 0x01, EOT = 0x04, ACK = 0x06, NAK = 0x15, CAN = 0x18;
-
-std::string seq(std::initializer_list<char> bytes) {
-    return std::string(bytes);
-}
-
-// A block as the peer writes or expects it, built here independently.
-std::string block(unsigned number, std::string_view content) {
-    std::string data(content);
-    data.resize(128, '\x1A');
-    unsigned sum = 0;
-    for (unsigned char c : data)
-        sum += c;
-    return std::string{SOH, static_cast<char>(number & 0xFF), static_cast<char>(255 - (number & 0xFF))} +
-           data + static_cast<char>(sum & 0xFF);
-}
 
 std::string content(std::size_t size) {
     std::string bytes(size, '\0');
@@ -69,56 +54,6 @@ class TempDir {
   private:
     fs::path m_path;
 };
-
-// The peer's side of a receive: what it got, and what the test decides to
-// answer to each block (index from 0, per attempt).
-struct ReceiverLog {
-    std::vector<std::string> blocks; // every block as it arrived, repeats included
-    int eots = 0;
-    std::string afterEnd;
-};
-using BlockAnswer = std::function<char(std::size_t blockIndex, int attempt)>;
-using EotAnswer = std::function<char(int eotIndex)>;
-
-ReceiverLog runReceiver(
-    int fd, const BlockAnswer& answer, const EotAnswer& eotAnswer = [](int) { return ACK; }) {
-    ReceiverLog log;
-    test::writeAll(fd, std::string(1, NAK));
-    std::size_t index = 0;
-    int attempt = 0;
-    for (;;) {
-        const std::string header = test::readExactly(fd, 1, 1500ms);
-        if (header.empty())
-            return log;
-        if (header[0] == EOT) {
-            const char reply = eotAnswer(log.eots++);
-            test::writeAll(fd, std::string(1, reply));
-            if (reply == ACK)
-                break;
-            continue;
-        }
-        if (header[0] != SOH) {
-            log.afterEnd += header;
-            log.afterEnd += test::readQuiet(fd);
-            return log;
-        }
-        log.blocks.push_back(header + test::readExactly(fd, 131, 5s));
-        const char reply = answer(index, attempt);
-        test::writeAll(fd, std::string(1, reply));
-        if (reply == ACK) {
-            ++index;
-            attempt = 0;
-        } else {
-            ++attempt;
-        }
-    }
-    log.afterEnd = test::readQuiet(fd, 100ms);
-    return log;
-}
-
-BlockAnswer alwaysAck() {
-    return [](std::size_t, int) { return ACK; };
-}
 
 // --- Sending ------------------------------------------------------------------
 
@@ -290,43 +225,6 @@ TEST(XModemSendTimeout, ReceiverOpeningWithCGetsNothingAndTimesOutAfterSixtySeco
 }
 
 // --- Receiving ------------------------------------------------------------------
-
-// The peer's side of a send: the bytes to write in answer to each byte the
-// engine sends, as a script of (expected reply, bytes to send next).
-struct SendStep {
-    char expect; // the byte the engine must send first (0: nothing awaited)
-    std::string then;
-};
-
-// Unless `drain` is false, whatever the engine sends after the script (or
-// after an unexpected reply) is read and returned too.
-std::string runSender(int fd, const std::vector<SendStep>& steps, bool drain = true) {
-    std::string got;
-    for (const SendStep& step : steps) {
-        if (step.expect != 0) {
-            const std::string reply = test::readExactly(fd, 1, 5s);
-            got += reply;
-            if (reply != std::string(1, step.expect))
-                break;
-        }
-        test::writeAll(fd, step.then);
-    }
-    if (drain)
-        got += test::readQuiet(fd, 100ms);
-    return got;
-}
-
-std::vector<SendStep> plainSend(const std::string& bytes) {
-    std::vector<SendStep> steps;
-    char expect = NAK;
-    for (std::size_t i = 0; i * 128 < bytes.size(); ++i) {
-        steps.push_back({expect, block(i + 1, std::string_view(bytes).substr(i * 128, 128))});
-        expect = ACK;
-    }
-    steps.push_back({expect, std::string(1, EOT)});
-    steps.push_back({ACK, ""});
-    return steps;
-}
 
 TEST(XModemRecv, FilesArriveWholeBlocksWithTheSendersFiller) {
     const std::size_t sizes[] = {0, 1, 128, 129, 300, 256 * 128 + 1};
