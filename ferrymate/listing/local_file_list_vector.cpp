@@ -73,6 +73,9 @@ std::uint32_t freeBytes(const std::string& folder) {
 void LocalFileListVector::Read(std::string_view directory) {
     clear();
     const std::string folder = folderPath(directory);
+    // A NUL would silently shorten the path to another folder.
+    if (folder.find('\0') != std::string::npos)
+        throw EDirNotFound();
     DirHandle dir(opendir(folder.c_str()));
     if (!dir)
         throw EDirNotFound();

@@ -18,8 +18,9 @@ class LocalFileListVector : public FileListVector {
     // file's size as a signed number (folders: 0), its date the last
     // modification in local time as "yyyy-mm-dd hh:mm:ss". An entry that
     // vanishes while it is being read is left out. Raises EDirNotFound when
-    // the folder cannot be listed; the listing is then empty and the free
-    // space keeps its value.
+    // the folder cannot be opened or fails while it is being read, or the
+    // path holds a NUL byte; the listing is then empty and the free space
+    // keeps its value.
     void Read(std::string_view directory) override;
 
     // Bytes free to this user on the file system of the folder last read,

@@ -143,7 +143,8 @@ TEST_F(LocalFolder, FreeSpaceOfTheFileSystem) {
 
 TEST_F(LocalFolder, FolderThatCannotBeListed) {
     makeFile("plain");
-    for (const fs::path& missing : {m_root / "missing", m_root / "plain", fs::path()}) {
+    const std::string withNul = m_root.string() + std::string("\0/x", 3);
+    for (const fs::path& missing : {m_root / "missing", m_root / "plain", fs::path(), fs::path(withNul)}) {
         LocalFileListVector listing;
         listing.Read(m_root.string());
         const std::uint32_t free = listing.FreeSpace();
