@@ -52,6 +52,7 @@ class SerialLine {
     void silenceAfter(std::uint64_t count) { m_silenceAfter = count; }
 
     std::uint64_t bytesWritten() const { return m_written; }
+    bool paced() const { return m_sendPacer.paced(); }
     bool stopRequested() const { return m_stop.stop_requested(); }
 
   private:

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <map>
+#include <thread>
 
 namespace cartsim {
 
@@ -176,7 +177,9 @@ void Shell::get(const Words& words) {
     const std::vector<std::uint8_t> bytes = entry->bytes();
     m_reply.line(kStarting);
     XmodemSender sender(m_line, m_timing, m_faults.xmodem);
-    m_reply.final(sender.send(bytes) == TransferEnd::Done ? kOk : kTransferAborted);
+    const TransferEnd end = sender.send(bytes);
+    std::this_thread::sleep_for(m_timing.settle);
+    m_reply.final(end == TransferEnd::Done ? kOk : kTransferAborted);
 }
 
 void Shell::put(const Words& words) {
@@ -190,7 +193,9 @@ void Shell::put(const Words& words) {
     // one allowed extra, so that a too long file still gets "452 FS FULL".
     XmodemReceiver receiver(m_line, m_timing, m_faults.xmodem, (area->capacityBlocks() + 1) * 128ULL);
     std::vector<std::uint8_t> bytes;
-    if (receiver.receive(bytes) != TransferEnd::Done) {
+    const TransferEnd end = receiver.receive(bytes);
+    std::this_thread::sleep_for(m_timing.settle);
+    if (end != TransferEnd::Done) {
         m_reply.final(kTransferAborted);
         return;
     }

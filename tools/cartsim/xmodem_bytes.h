@@ -33,6 +33,15 @@ struct XmodemTiming {
     std::chrono::milliseconds byteTimeout{1000};    // inside a block
     std::chrono::milliseconds replyTimeout{10000};  // for a header or a reply
     unsigned retries = 10;                          // bad blocks or replies in a row
+    // Quiet time after a transfer before the final reply line, so that a
+    // peer which flushes its input when the transfer ends cannot lose it.
+    std::chrono::milliseconds settle{200};
+    // Least time between a reply and what the sender sends next. Some
+    // receivers (lrzsz's rx) empty their input right after writing each
+    // ACK or NAK; on a real line the travel time protects the next bytes,
+    // on an unpaced pseudo-terminal this gap does. Paced blocks already
+    // take longer than this; the EOT always waits it.
+    std::chrono::milliseconds turnaround{5};
 };
 
 // A fault acted out at one block of every transfer, a number of times.

@@ -1,6 +1,7 @@
 #include "tools/cartsim/xmodem_sender.h"
 
 #include <algorithm>
+#include <thread>
 
 namespace cartsim {
 
@@ -73,6 +74,9 @@ bool XmodemSender::sendBlock(unsigned index, std::span<const std::uint8_t> data)
             ++m_corruptionsDone;
             wire[3 + kXmodemData / 2] ^= 0x5A; // the checksum stays that of the good data
         }
+        if (!m_line.paced()) {
+            std::this_thread::sleep_for(m_timing.turnaround);
+        }
         m_line.write(wire);
         const Reply reply = awaitReply();
         if (reply == Reply::Ack) {
@@ -87,6 +91,7 @@ bool XmodemSender::sendBlock(unsigned index, std::span<const std::uint8_t> data)
 
 bool XmodemSender::finish() {
     for (unsigned tries = 0; tries <= m_timing.retries; ++tries) {
+        std::this_thread::sleep_for(m_timing.turnaround);
         m_line.write(std::string_view("\x04"));
         const Reply reply = awaitReply();
         if (reply == Reply::Ack) {
