@@ -2,6 +2,7 @@
 // and their restoration, purge, abort flag, idle hook, and a vanished device.
 
 #include "ferrymate/link/comm_port.h"
+#include "ferrymate/link/command_line.h"
 #include "ferrymate/link/exceptions.h"
 #include "ferrymate/link/port_names.h"
 
@@ -188,6 +189,19 @@ TEST(CommPortFault, HungUpDeviceWaitsTheFullAttemptEachRead) {
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(port.ReadByte(), -1);
     EXPECT_GE(std::chrono::steady_clock::now() - started, 5 * 19ms);
+}
+
+TEST(CommPortFault, ReplyOnAHungUpDeviceEndsInTheTimeoutAtTheQuietPace) {
+    PtyPair pty;
+    TCommPort port(on(pty));
+    pty.hangUp();
+    test::VirtualClock clock;
+    std::string line;
+    EXPECT_THROW(ReadReplyLine(port, line), CommTimeoutException);
+    // 10 s in attempts of 20 ms: about 500, not the millions of a spin.
+    EXPECT_GE(clock.readAttempts(), 500);
+    EXPECT_LE(clock.readAttempts(), 502);
+    EXPECT_EQ(port.WriteBytes("x", 1), 0) << "a write to the vanished device fails at once";
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include <poll.h>
 
 #include <functional>
+#include <type_traits>
 #include <typeindex>
 
 namespace pf {
@@ -94,6 +95,17 @@ TEST(ExecuteCommand, FinalRepliesGiveTheirListLogAndException) {
         EXPECT_EQ(peer.finish(), std::vector<std::string>{"cmd\r"});
     }
 }
+
+// The tree the window's handlers catch by.
+static_assert(std::is_base_of_v<CmdException, CmdNotAvailableException>);
+static_assert(std::is_base_of_v<CmdException, CmdArgumentException>);
+static_assert(std::is_base_of_v<CommTimeoutException, CommXModemTimeout>);
+static_assert(!std::is_base_of_v<CommXModemException, CommXModemTimeout>);
+static_assert(std::is_base_of_v<CommXModemException, XCANReceived>);
+static_assert(std::is_base_of_v<CommException, CommOpenException>);
+static_assert(std::is_base_of_v<CommException, CommAbortException>);
+static_assert(std::is_base_of_v<Exception, EDirNotFound>);
+static_assert(!std::is_base_of_v<CommException, CreateProcException>);
 
 TEST(ExecuteCommand, ErrorMessagesAreTheReplyLines) {
     EXPECT_STREQ(CmdNotImplementedException().what(), "504 NOT IMPLEMENTED");
