@@ -11,7 +11,9 @@
 #include "virtual_clock.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <termios.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstring>
@@ -86,6 +88,24 @@ TEST(CommPortOpen, SecondPortOnTheSameDeviceIsRefusedUntilTheFirstCloses) {
         }
     }
     EXPECT_NO_THROW(TCommPort again(on(pty)));
+}
+
+TEST(CommPortOpen, AnotherProgramCannotOpenThePortInUse) {
+    PtyPair pty;
+    TCommPort first(on(pty));
+    const pid_t child = ::fork();
+    if (child == 0) {
+        try {
+            TCommPort second(on(pty));
+        } catch (const CommOpenException&) {
+            ::_exit(0);
+        }
+        ::_exit(1);
+    }
+    ASSERT_GT(child, 0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the other program got the line";
 }
 
 TEST(CommPortOpen, LineIsRawEightNOneWhileOpenAndRestoredOnClose) {
