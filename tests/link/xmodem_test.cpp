@@ -347,6 +347,18 @@ TEST(XModemRecv, UnwritableTargetFailsWithoutCan) {
     EXPECT_EQ(answers, std::string(1, NAK));
 }
 
+TEST(XModemRecv, DataThatCannotBeStoredIsNotAcknowledgedAsAWholeFile) {
+    PtyPair pty;
+    TCommPort port({38400, pty.slavePath()});
+    std::string answers;
+    std::thread peer([&] { answers = runSender(pty.master(), plainSend(content(300))); });
+    TXModem2 engine;
+    EXPECT_THROW(engine.recv(port, "/dev/full"), XFileOpenError);
+    peer.join();
+    EXPECT_EQ(answers.substr(answers.size() - 2), seq({CAN, CAN}))
+        << "the sender is stopped, EOT is not acknowledged";
+}
+
 TEST(XModemRecvTimeout, ElevenSilencesOfTenSecondsTimeOutAfterTenNaks) {
     TempDir dir;
     PtyPair pty;
