@@ -134,7 +134,7 @@ std::vector<std::string> Client::reply(std::chrono::milliseconds timeout) {
     std::vector<std::string> lines;
     while (auto text = line(timeout)) {
         lines.push_back(*text);
-        if (isFinalLine(*text)) {
+        if (isFinalLine(text->substr(std::min(text->find_first_not_of('\x18'), text->size())))) {
             break;
         }
     }

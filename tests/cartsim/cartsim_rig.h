@@ -58,7 +58,8 @@ class Client {
     std::optional<std::string> rawLine(std::chrono::milliseconds timeout = 5s);
     // rawLine with the trailing CR removed.
     std::optional<std::string> line(std::chrono::milliseconds timeout = 5s);
-    // Lines up to and including a final reply line; stops early on silence.
+    // Lines up to and including a final reply line (CAN bytes ahead of it
+    // allowed); stops early on silence.
     std::vector<std::string> reply(std::chrono::milliseconds timeout = 5s);
     // Every byte until the line has been quiet for `quiet`.
     std::string drain(std::chrono::milliseconds quiet = 300ms);

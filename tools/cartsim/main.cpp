@@ -65,6 +65,9 @@ sigset_t blockStopSignals() {
 
 int play(const ProgramOptions& options) {
     const sigset_t stopSignals = blockStopSignals();
+    if (options.monitor && options.monitor->mode == MonitorMode::SendSystem) {
+        readImage(options.monitor->file); // refuse a missing image before the line opens
+    }
     Cartridge cart = loadCartridge(options);
     std::unique_ptr<PtyEndpoint> pty;
     std::unique_ptr<SerialDevice> device;

@@ -31,6 +31,14 @@ void replaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes
     }
 }
 
+std::vector<std::uint8_t> readImage(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("cannot open " + path + " (" + std::strerror(errno) + ")");
+    }
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 Monitor::Monitor(SerialLine& line, const MonitorSettings& settings, const XmodemTiming& timing,
                  const XmodemFaults& faults, std::function<void(const std::string&)> report)
     : m_line(line), m_settings(settings), m_timing(timing), m_faults(faults), m_report(std::move(report)) {
@@ -38,11 +46,7 @@ Monitor::Monitor(SerialLine& line, const MonitorSettings& settings, const Xmodem
     m_timing.startTries = std::numeric_limits<unsigned>::max();
     m_timing.senderStart = std::chrono::hours(24 * 365);
     if (m_settings.mode == MonitorMode::SendSystem) {
-        std::ifstream in(m_settings.file, std::ios::binary);
-        if (!in) {
-            throw std::runtime_error("cannot open " + m_settings.file + " (" + std::strerror(errno) + ")");
-        }
-        m_image.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        m_image = readImage(m_settings.file);
     }
 }
 

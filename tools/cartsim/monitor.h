@@ -48,6 +48,10 @@ class Monitor {
     std::vector<std::uint8_t> m_image;
 };
 
+// Reads the image "Send System" sends; throws std::runtime_error naming the
+// file when it cannot be read.
+std::vector<std::uint8_t> readImage(const std::string& path);
+
 // Writes `bytes` to a temporary file beside `path` and renames it into
 // place; throws std::runtime_error naming the file and the reason.
 void replaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes);

@@ -45,19 +45,18 @@ class StateReader {
         return value;
     }
 
-    void readArea(Cartridge& cart) {
+    void readArea(CartArea& area) {
         auto words = line("area ");
         std::string word;
         words >> word;
-        CartArea* const area = cart.area(word);
-        if (area == nullptr || !area->entries().empty()) {
-            fail("unknown or repeated area \"" + word + "\"");
+        if (word != area.word()) {
+            fail("expected the area " + area.word() + ", not \"" + word + "\"");
         }
         const auto garbage = number<std::uint32_t>(words, "block count");
         const auto count = number<std::size_t>(words, "entry count");
-        area->setGarbageBlocks(garbage);
+        area.setGarbageBlocks(garbage);
         for (std::size_t i = 0; i < count; ++i) {
-            readEntry(*area);
+            readEntry(area);
         }
     }
 
@@ -127,8 +126,8 @@ void loadState(Cartridge& cart, const std::string& path) {
     }
     auto clock = reader.line("clock ");
     cart.setClockOffset(reader.number<std::int64_t>(clock, "clock offset"));
-    reader.readArea(cart);
-    reader.readArea(cart);
+    reader.readArea(cart.rom0());
+    reader.readArea(cart.ram0());
 }
 
 } // namespace cartsim
