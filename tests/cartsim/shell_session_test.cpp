@@ -24,6 +24,13 @@ Cartridge cartWith(std::initializer_list<std::pair<std::string, std::size_t>> ro
     return cart;
 }
 
+// The client of `rig` after "stty -echo".
+Client& quiet(Rig& rig) {
+    rig.client().command("stty -echo");
+    rig.client().reply();
+    return rig.client();
+}
+
 std::vector<std::string> words(const std::string& text) {
     std::istringstream in(text);
     return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
@@ -57,9 +64,7 @@ TEST(ShellSession, EchoesCommandLinesUntilSttyMinusEcho) {
 
 TEST(ShellSession, GreetingHasInformationLinesClosingLineAndOk) {
     Rig rig;
-    Client& c = rig.client();
-    c.command("stty -echo");
-    c.reply();
+    Client& c = quiet(rig);
     c.command("HELO \"Ferrymate version 1.03 beta\"");
     const auto reply = c.reply();
     ASSERT_GE(reply.size(), 4u);
@@ -71,9 +76,7 @@ TEST(ShellSession, GreetingHasInformationLinesClosingLineAndOk) {
 
 TEST(ShellSession, ListingHasFixedColumnsHeaderAndClosingLine) {
     Rig rig({}, cartWith({{"sixteen-bytes-ab", 300}, {"AB", 0}}));
-    Client& c = rig.client();
-    c.command("stty -echo");
-    c.reply();
+    Client& c = quiet(rig);
     c.command("ls -l /rom0");
     const auto reply = c.reply();
     ASSERT_EQ(reply.size(), 6u);
@@ -92,9 +95,7 @@ TEST(ShellSession, ListingHasFixedColumnsHeaderAndClosingLine) {
 
 TEST(ShellSession, DfGivesSixWordsPerAreaWithFreeBytesFourth) {
     Rig rig({}, cartWith({{"one", 1000}}, 100, 20));
-    Client& c = rig.client();
-    c.command("stty -echo");
-    c.reply();
+    Client& c = quiet(rig);
     c.command("df");
     const auto reply = c.reply();
     EXPECT_EQ(dfFree(reply, "rom0"), (100 - 9) * 128);
@@ -104,9 +105,7 @@ TEST(ShellSession, DfGivesSixWordsPerAreaWithFreeBytesFourth) {
 
 TEST(ShellSession, DateReadsAndSetsTheClock) {
     Rig rig;
-    Client& c = rig.client();
-    c.command("stty -echo");
-    c.reply();
+    Client& c = quiet(rig);
     c.command("date 200008221530.45");
     EXPECT_EQ(c.reply(), std::vector<std::string>{"200 OK"});
     c.command("date");
@@ -125,9 +124,7 @@ TEST(ShellSession, DateReadsAndSetsTheClock) {
 // Each command in turn, on one cartridge, with the final line it must get.
 TEST(ShellSession, CommandsAnswerWithTheirReplyCodes) {
     Rig rig({}, cartWith({{"alpha", 10}, {"beta", 10}, {"delta", 10}}));
-    Client& c = rig.client();
-    c.command("stty -echo");
-    c.reply();
+    Client& c = quiet(rig);
     const std::pair<std::string, std::string> cases[] = {
         {"delete \"/rom0/alpha\"", "200 OK"},
         {"delete \"/rom0/alpha\"", "450 NOT AVAILABLE"},
@@ -172,18 +169,14 @@ TEST(ShellSession, CommandsAnswerWithTheirReplyCodes) {
 
 TEST(ShellSession, EmptyLinesAndLineFeedsGetNoReply) {
     Rig rig;
-    Client& c = rig.client();
-    c.command("stty -echo");
-    c.reply();
+    Client& c = quiet(rig);
     c.write("\r\n\r  \r");
     EXPECT_EQ(c.drain(), "");
 }
 
 TEST(ShellSession, ProgramAreaKeepsDeletedBlocksUntilDefrag) {
     Rig rig({}, cartWith({{"big", 1280}}, 100, 100));
-    Client& c = rig.client();
-    c.command("stty -echo");
-    c.reply();
+    Client& c = quiet(rig);
     c.command("delete \"/rom0/big\"");
     c.reply();
     c.command("df");

@@ -102,19 +102,6 @@ const std::vector<OptionSpec>& optionSpecs() {
     return specs;
 }
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 } // namespace
 
 std::string unescapeBytes(std::string_view text) {
@@ -127,9 +114,10 @@ std::string unescapeBytes(std::string_view text) {
         const char kind = i + 1 < text.size() ? text[++i] : '\0';
         if (kind == 'r' || kind == 'n' || kind == 't' || kind == '\\') {
             bytes += kind == 'r' ? '\r' : kind == 'n' ? '\n' : kind == 't' ? '\t' : '\\';
-        } else if (kind == 'x' && i + 2 < text.size() && hexDigit(text[i + 1]) >= 0 &&
-                   hexDigit(text[i + 2]) >= 0) {
-            bytes += static_cast<char>(hexDigit(text[i + 1]) * 16 + hexDigit(text[i + 2]));
+        } else if (unsigned value = 0;
+                   kind == 'x' && i + 2 < text.size() &&
+                   std::from_chars(&text[i + 1], &text[i + 3], value, 16).ptr == &text[i + 3]) {
+            bytes += static_cast<char>(value);
             i += 2;
         } else {
             throw UsageError("unknown escape in \"" + std::string(text) + "\" (use \\r \\n \\t \\\\ \\xHH)");

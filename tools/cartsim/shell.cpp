@@ -183,9 +183,8 @@ void Shell::get(const Words& words) {
 }
 
 void Shell::put(const Words& words) {
-    CartArea* const area = words.size() == 2 ? m_cart.area(words[1]) : nullptr;
+    CartArea* const area = areaArgument(words);
     if (area == nullptr) {
-        m_reply.final(words.size() == 2 ? kNotAvailable : kSyntaxError);
         return;
     }
     m_reply.line(kStarting);
@@ -269,24 +268,26 @@ void Shell::setinfo(const Words& words) {
     changedOk();
 }
 
-void Shell::defrag(const Words& words) {
+CartArea* Shell::areaArgument(const Words& words) {
     CartArea* const area = words.size() == 2 ? m_cart.area(words[1]) : nullptr;
     if (area == nullptr) {
         m_reply.final(words.size() == 2 ? kNotAvailable : kSyntaxError);
-        return;
     }
-    area->defrag();
-    changedOk();
+    return area;
+}
+
+void Shell::defrag(const Words& words) {
+    if (CartArea* const area = areaArgument(words)) {
+        area->defrag();
+        changedOk();
+    }
 }
 
 void Shell::newfs(const Words& words) {
-    CartArea* const area = words.size() == 2 ? m_cart.area(words[1]) : nullptr;
-    if (area == nullptr) {
-        m_reply.final(words.size() == 2 ? kNotAvailable : kSyntaxError);
-        return;
+    if (CartArea* const area = areaArgument(words)) {
+        area->newfs();
+        changedOk();
     }
-    area->newfs();
-    changedOk();
 }
 
 } // namespace cartsim

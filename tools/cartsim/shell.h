@@ -47,6 +47,10 @@ class Shell {
     void defrag(const Words& words);
     void newfs(const Words& words);
 
+    // The one argument of a command as an area; when it names none, the
+    // final line is sent ("501" for a wrong count, "450" for no such area).
+    CartArea* areaArgument(const Words& words);
+
     // The final line for a changed cartridge, after the change was saved.
     void changedOk();
     void storeReceived(CartArea& area, const std::vector<std::uint8_t>& bytes);

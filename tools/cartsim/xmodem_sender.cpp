@@ -77,28 +77,31 @@ bool XmodemSender::sendBlock(unsigned index, std::span<const std::uint8_t> data)
         if (!m_line.paced()) {
             std::this_thread::sleep_for(m_timing.turnaround);
         }
-        m_line.write(wire);
-        const Reply reply = awaitReply();
-        if (reply == Reply::Ack) {
-            return true;
-        }
-        if (reply == Reply::Cancel) {
-            return false;
+        if (const auto answer = exchange(wire)) {
+            return *answer;
         }
     }
     return false;
 }
 
+std::optional<bool> XmodemSender::exchange(std::span<const std::uint8_t> bytes) {
+    m_line.write(bytes);
+    switch (awaitReply()) {
+    case Reply::Ack:
+        return true;
+    case Reply::Cancel:
+        return false;
+    default:
+        return std::nullopt;
+    }
+}
+
 bool XmodemSender::finish() {
+    static constexpr std::uint8_t eot[] = {kEot};
     for (unsigned tries = 0; tries <= m_timing.retries; ++tries) {
         std::this_thread::sleep_for(m_timing.turnaround);
-        m_line.write(std::string_view("\x04"));
-        const Reply reply = awaitReply();
-        if (reply == Reply::Ack) {
-            return true;
-        }
-        if (reply == Reply::Cancel) {
-            return false;
+        if (const auto answer = exchange(eot)) {
+            return *answer;
         }
     }
     return false;

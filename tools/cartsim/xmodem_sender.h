@@ -5,6 +5,7 @@
 #include "tools/cartsim/xmodem_bytes.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace cartsim {
@@ -25,6 +26,9 @@ class XmodemSender {
     bool sendBlock(unsigned index, std::span<const std::uint8_t> data);
     bool finish();
     Reply awaitReply();
+    // Sends `bytes` and reads the reply: true for ACK, false for CAN,
+    // nullopt when they should be sent again.
+    std::optional<bool> exchange(std::span<const std::uint8_t> bytes);
     TransferEnd cancel();
 
     SerialLine& m_line;
