@@ -119,6 +119,10 @@ void loadState(Cartridge& cart, const std::string& path) {
     if (!in) {
         throw StateError("cannot open " + path + " (" + std::strerror(errno) + ")");
     }
+    loadState(cart, in, path);
+}
+
+void loadState(Cartridge& cart, std::istream& in, const std::string& path) {
     StateReader reader(in, path);
     std::string magic;
     if (!std::getline(in, magic) || magic != kStateMagic) {

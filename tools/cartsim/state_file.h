@@ -8,6 +8,7 @@
 
 #include "tools/cartsim/cartridge.h"
 
+#include <istream>
 #include <stdexcept>
 #include <string>
 
@@ -25,5 +26,8 @@ void saveState(const Cartridge& cart, const std::string& path);
 // Loads `path` into an empty cartridge; throws StateError naming the file
 // and the fault when it is unreadable, malformed or does not fit.
 void loadState(Cartridge& cart, const std::string& path);
+
+// The same from an open stream; `name` stands for the file in messages.
+void loadState(Cartridge& cart, std::istream& in, const std::string& name);
 
 } // namespace cartsim
