@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstring>
@@ -20,22 +21,25 @@
 
 namespace {
 
-constexpr const char* kHelp = R"(Usage: ferrymate [--port COMn=DEVICE]...
+constexpr const char* kHelp = R"HELP(Usage: ferrymate [--port COMn=DEVICE]... [--connect]
 Ferrymate, the PC side of the Pocketforge cartridge: a PC folder on the left,
 a cartridge area on the right, connected over a serial line.
 
   --port COMn=DEVICE  use DEVICE (for example /dev/ttyUSB0 or a pseudo-
                       terminal) for COMn during this run only.
+  --connect           connect as soon as the window is shown, as the menu
+                      entry "接続(&C)" does.
   --help, --version   show this text or the version and exit.
 
 Settings (window placement, folder, port and speed, and which device each of
 COM1..COM5 stands for) are kept in $XDG_CONFIG_HOME/Orvane/Ferrymate.conf
 (default ~/.config/Orvane/Ferrymate.conf). The protocol log keeps the newest
 2,000,000 characters: when more arrive, the oldest lines are dropped whole.
-)";
+)HELP";
 
 struct Options {
     std::vector<std::pair<std::string, std::string>> ports;
+    bool connect = false;
     bool help = false;
     bool version = false;
 };
@@ -45,6 +49,8 @@ bool parseOptions(int argc, char** argv, Options& options) {
         const std::string argument = argv[i];
         if (argument == "--help")
             options.help = true;
+        else if (argument == "--connect")
+            options.connect = true;
         else if (argument == "--version")
             options.version = true;
         else if (argument == "--port" && i + 1 < argc) {
@@ -86,6 +92,8 @@ int main(int argc, char** argv) {
                 return 1;
             }
         window.show();
+        if (options.connect)
+            QTimer::singleShot(0, &window, &pf::TMainFrm::ConnectClick);
         return QApplication::exec();
     } catch (const std::exception& error) {
         QMessageBox::critical(nullptr, QStringLiteral("Ferrymate"), QString::fromStdString(error.what()));
