@@ -8,7 +8,9 @@
 
 namespace pf {
 
-TAboutFrm::TAboutFrm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+TAboutFrm::TAboutFrm(QWidget* parent)
+    : QDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("AboutFrm"));
     setWindowTitle(QStringLiteral("Ferrymateについて"));
     setFont(formFont());

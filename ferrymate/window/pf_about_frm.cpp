@@ -9,7 +9,9 @@
 
 namespace pf {
 
-TPFAboutFrm::TPFAboutFrm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+TPFAboutFrm::TPFAboutFrm(QWidget* parent)
+    : QDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("PFAboutFrm"));
     setWindowTitle(QStringLiteral("カートリッジ情報"));
     setFont(formFont());

@@ -14,7 +14,8 @@ void selectOrFirst(QComboBox* combo, int index) {
 } // namespace
 
 TCommSettingFrm::TCommSettingFrm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+    : QDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("CommSettingFrm"));
     setWindowTitle(QStringLiteral("通信設定"));
     setFixedSize(240, 120);
