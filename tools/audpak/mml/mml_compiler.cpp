@@ -1,10 +1,11 @@
 #include "tools/audpak/mml/mml_compiler.h"
 
+#include "tools/audpak/mml/score_compiler.h"
+
 namespace audpak {
 
-// Being written; until then audpak reports that music cannot be compiled.
-std::size_t compileMml(const Source&, ResultBuffer&, Listing*, int) {
-    throw ConvertError("audpak: the MML compiler is not built yet\r\n");
+std::size_t compileMml(const Source& source, ResultBuffer& out, Listing* listing, int soundEffects) {
+    return mml::ScoreCompiler(source, out, listing, soundEffects).compile();
 }
 
 } // namespace audpak
