@@ -7,10 +7,10 @@
 #include "tools/audpak/instrument_compiler.h"
 #include "tools/audpak/listing_file.h"
 #include "tools/audpak/mml/mml_compiler.h"
-#include "tools/audpak/replacement_file.h"
 #include "tools/audpak/wave_converter.h"
 
 #include "entry/entry_header.h"
+#include "entry/replacement_file.h"
 #include "entry/resource_header.h"
 #include "entry/time_stamp.h"
 
@@ -91,11 +91,11 @@ std::size_t writeOutput(const CommandLine& line, const FileNames& names, const R
         bytes = entryHeaderBytes(names.entryName, length);
     }
     bytes.append(reinterpret_cast<const char*>(out.data()), length);
-    ReplacementFile file(names.output);
+    pf::ReplacementFile file(names.output);
     if (!file.open()) {
         throw cannotOpen(names.output);
     }
-    if (!file.writeAt(0, bytes) || !file.commit()) {
+    if (!file.write(bytes) || !file.commit()) {
         throw ConvertError("cannot write '" + names.output + "'\r\n");
     }
     return bytes.size();

@@ -1,5 +1,7 @@
 #include "tools/audpak/instrument_scanner.h"
 
+#include "entry/digit_value.h"
+
 #include <algorithm>
 
 namespace audpak {
@@ -10,19 +12,6 @@ constexpr int kWordModulus = 0x10000;
 
 bool isDecimal(char c) {
     return c >= '0' && c <= '9';
-}
-
-int hexDigit(char c) {
-    if (isDecimal(c)) {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
 }
 
 bool isLineBlank(char c) {
@@ -52,7 +41,7 @@ void InstrumentScanner::advance() {
 }
 
 bool InstrumentScanner::atHexNumber() const {
-    return peek() == '$' && hexDigit(at(1)) >= 0;
+    return peek() == '$' && pf::hexDigitValue(at(1)) >= 0;
 }
 
 bool InstrumentScanner::atNumber() const {
@@ -63,7 +52,7 @@ int InstrumentScanner::readNumber() {
     int value = 0;
     if (peek() == '$') {
         advance();
-        for (int digit = hexDigit(peek()); digit >= 0; digit = hexDigit(peek())) {
+        for (int digit = pf::hexDigitValue(peek()); digit >= 0; digit = pf::hexDigitValue(peek())) {
             value = (value * 16 + digit) % kWordModulus;
             advance();
         }

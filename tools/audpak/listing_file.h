@@ -4,8 +4,8 @@
 // written. The file replaces an existing listing only when save() is
 // called after a successful conversion.
 
+#include "entry/replacement_file.h"
 #include "tools/audpak/converter.h"
-#include "tools/audpak/replacement_file.h"
 
 #include <string>
 
@@ -30,7 +30,7 @@ class ListingFile final : public Listing {
     void flush();
     void writeOut(std::uint64_t at, std::string_view bytes);
 
-    ReplacementFile m_file;
+    pf::ReplacementFile m_file;
     std::string m_pending;       // bytes from m_flushed on, not yet in the file
     std::uint64_t m_flushed = 0; // bytes already in the file
 };

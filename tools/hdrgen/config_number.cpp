@@ -1,5 +1,7 @@
 #include "tools/hdrgen/config_number.h"
 
+#include "entry/digit_value.h"
+
 #include <limits>
 
 namespace hdrgen {
@@ -7,19 +9,6 @@ namespace {
 
 bool isNumberBlank(char c) {
     return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r' || c == '\n';
-}
-
-// The value of `c` as a digit of `base`, or -1.
-int digitValue(char c, int base) {
-    int value = -1;
-    if (c >= '0' && c <= '9') {
-        value = c - '0';
-    } else if (c >= 'a' && c <= 'z') {
-        value = c - 'a' + 10;
-    } else if (c >= 'A' && c <= 'Z') {
-        value = c - 'A' + 10;
-    }
-    return value < base ? value : -1;
 }
 
 } // namespace
@@ -38,7 +27,7 @@ std::int32_t parseConfigNumber(std::string_view text) {
     if (at < text.size() && text[at] == '0') {
         base = 8;
         const bool hexPrefix = at + 1 < text.size() && (text[at + 1] == 'x' || text[at + 1] == 'X');
-        if (hexPrefix && at + 2 < text.size() && digitValue(text[at + 2], 16) >= 0) {
+        if (hexPrefix && at + 2 < text.size() && pf::hexDigitValue(text[at + 2]) >= 0) {
             base = 16;
             at += 2;
         }
@@ -48,7 +37,7 @@ std::int32_t parseConfigNumber(std::string_view text) {
     constexpr std::int64_t kCap = std::int64_t{1} << 32;
     std::int64_t magnitude = 0;
     for (; at < text.size(); ++at) {
-        const int digit = digitValue(text[at], base);
+        const int digit = pf::digitValue(text[at], base);
         if (digit < 0) {
             break;
         }

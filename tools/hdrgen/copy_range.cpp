@@ -6,7 +6,7 @@
 namespace hdrgen {
 
 CopyOutcome copyRange(const ByteSource& source, std::uint64_t offset, std::uint64_t length,
-                      OutputFile& output) {
+                      pf::ReplacementFile& output) {
     constexpr std::size_t kPiece = 32768;
     std::vector<std::uint8_t> piece(static_cast<std::size_t>(std::min<std::uint64_t>(kPiece, length)));
     CopyOutcome outcome;

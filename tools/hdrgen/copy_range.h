@@ -1,8 +1,8 @@
 #pragma once
 // Copying a stretch of an input into an output file in 32768-byte pieces.
 
+#include "entry/replacement_file.h"
 #include "tools/hdrgen/byte_source.h"
-#include "tools/hdrgen/output_file.h"
 
 #include <cstdint>
 
@@ -14,6 +14,6 @@ struct CopyOutcome {
 };
 
 CopyOutcome copyRange(const ByteSource& source, std::uint64_t offset, std::uint64_t length,
-                      OutputFile& output);
+                      pf::ReplacementFile& output);
 
 } // namespace hdrgen

@@ -1,12 +1,12 @@
 #include "tools/hdrgen/entry_builder.h"
 
 #include "entry/entry_header.h"
+#include "entry/replacement_file.h"
 #include "entry/resource_header.h"
 #include "entry/time_stamp.h"
 #include "tools/hdrgen/copy_range.h"
 #include "tools/hdrgen/input_file.h"
 #include "tools/hdrgen/message.h"
-#include "tools/hdrgen/output_file.h"
 
 #include <vector>
 
@@ -54,7 +54,8 @@ Layout measureInputs(const EntryConfig& config, std::ostream& out) {
 }
 
 // Copies one measured part and its padding; false after reporting a failure.
-bool copyPart(const Part& part, OutputFile& output, const std::string& outputPath, std::ostream& out) {
+bool copyPart(const Part& part, pf::ReplacementFile& output, const std::string& outputPath,
+              std::ostream& out) {
     const CopyOutcome outcome = copyRange(*part.file, 0, part.length, output);
     if (outcome.writeFailed || !output.writeZeros(part.padded - outcome.copied)) {
         out << cannotWrite(outputPath);
@@ -71,7 +72,8 @@ bool copyPart(const Part& part, OutputFile& output, const std::string& outputPat
 // Writes the data part. A resource that could not be opened when it was
 // counted is tried once more, as its copy would be, and reported again if
 // it still cannot be opened; it contributes nothing either way.
-bool writeData(const Layout& layout, OutputFile& output, const std::string& outputPath, std::ostream& out) {
+bool writeData(const Layout& layout, pf::ReplacementFile& output, const std::string& outputPath,
+               std::ostream& out) {
     if (layout.codeLength != 0 && !copyPart(*layout.code, output, outputPath, out)) {
         return false;
     }
@@ -115,20 +117,20 @@ int buildEntry(const EntryConfig& config, std::ostream& out) {
                                             static_cast<std::uint32_t>(total), resourceOffset,
                                             pf::encodeTimeStamp(pf::entryStampTime()));
 
-    auto output = OutputFile::create(config.output);
-    if (!output) {
+    pf::ReplacementFile output(config.output);
+    if (!output.open()) {
         out << cannotOpen(config.output);
         return 1;
     }
-    if (!output->write(pf::encodeEntryHeader(record))) {
+    if (!output.write(pf::encodeEntryHeader(record))) {
         out << cannotWrite(config.output);
         return 1;
     }
-    if (!writeData(layout, *output, config.output, out)) {
+    if (!writeData(layout, output, config.output, out)) {
         return 1;
     }
-    const std::uint64_t written = output->written();
-    if (!output->commit()) {
+    const std::uint64_t written = output.written();
+    if (!output.commit()) {
         out << cannotWrite(config.output);
         return 1;
     }

@@ -1,11 +1,11 @@
 #include "tools/hdrgen/entry_splitter.h"
 
 #include "entry/entry_header.h"
+#include "entry/replacement_file.h"
 #include "tools/hdrgen/copy_range.h"
 #include "tools/hdrgen/entry_record_reader.h"
 #include "tools/hdrgen/input_file.h"
 #include "tools/hdrgen/message.h"
-#include "tools/hdrgen/output_file.h"
 #include "tools/hdrgen/resource_walk.h"
 #include "tools/hdrgen/split_names.h"
 
@@ -17,17 +17,17 @@ namespace {
 // written whole.
 bool writePart(const ByteSource& source, std::uint64_t offset, std::uint64_t length, const std::string& name,
                std::ostream& out) {
-    auto file = OutputFile::create(name);
-    if (!file) {
+    pf::ReplacementFile file(name);
+    if (!file.open()) {
         out << cannotOpen(name);
         return true;
     }
-    if (copyRange(source, offset, length, *file).writeFailed) {
+    if (copyRange(source, offset, length, file).writeFailed) {
         out << cannotWrite(name);
         return false;
     }
-    const std::uint64_t written = file->written();
-    if (!file->commit()) {
+    const std::uint64_t written = file.written();
+    if (!file.commit()) {
         out << cannotWrite(name);
         return false;
     }

@@ -1,24 +1,13 @@
 #include "tools/imgpak/command_line.h"
 
+#include "entry/digit_value.h"
+
 #include <algorithm>
 #include <cctype>
 #include <climits>
 
 namespace imgpak {
 namespace {
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
 
 std::array<char, 2> parseType(std::string_view text) {
     std::array<char, 2> type{};
@@ -56,12 +45,13 @@ bool applyOption(std::string_view arg, Options& options) {
 } // namespace
 
 std::uint32_t parseHex(std::string_view text) {
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X') && hexDigit(text[2]) >= 0) {
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X') &&
+        pf::hexDigitValue(text[2]) >= 0) {
         text.remove_prefix(2);
     }
     std::uint32_t value = 0;
     for (const char c : text) {
-        const int digit = hexDigit(c);
+        const int digit = pf::hexDigitValue(c);
         if (digit < 0) {
             break;
         }

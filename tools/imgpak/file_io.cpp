@@ -1,12 +1,12 @@
 #include "tools/imgpak/file_io.h"
 
+#include "entry/replacement_file.h"
 #include "tools/imgpak/convert_error.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace imgpak {
@@ -32,61 +32,6 @@ class FileDescriptor {
   private:
     int m_fd = -1;
 };
-
-bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        bytes = bytes.subspan(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-[[noreturn]] void failWrite(const std::string& path) {
-    fail("cannot write '%s' (%s)\n", path.c_str(), std::strerror(errno));
-}
-
-bool replacesInPlace(const std::string& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode);
-}
-
-void writeInPlace(const std::string& path, std::span<const std::uint8_t> bytes) {
-    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-    if (!fd.valid()) {
-        fail("cannot open '%s'\n", path.c_str());
-    }
-    if (!writeAll(fd.get(), bytes) || !fd.close()) {
-        failWrite(path);
-    }
-}
-
-// The permissions a file created with mode 0666 would get under the umask.
-mode_t newFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-void writeByRename(const std::string& path, std::span<const std::uint8_t> bytes) {
-    std::string temporary = path + ".XXXXXX";
-    FileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (!fd.valid()) {
-        fail("cannot open '%s'\n", path.c_str());
-    }
-    const bool written = ::fchmod(fd.get(), newFileMode()) == 0 && writeAll(fd.get(), bytes) && fd.close();
-    if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        errno = error;
-        failWrite(path);
-    }
-}
 
 } // namespace
 
@@ -116,10 +61,12 @@ std::optional<std::vector<std::uint8_t>> readWholeFile(const std::string& path) 
 }
 
 void writeWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-    if (replacesInPlace(path)) {
-        writeInPlace(path, bytes);
-    } else {
-        writeByRename(path, bytes);
+    pf::ReplacementFile file(path, pf::ReplacementFile::OtherTargets::WriteInPlace);
+    if (!file.open()) {
+        fail("cannot open '%s'\n", path.c_str());
+    }
+    if (!file.write(bytes) || !file.commit()) {
+        fail("cannot write '%s' (%s)\n", path.c_str(), std::strerror(errno));
     }
 }
 
