@@ -4,12 +4,19 @@
 
 namespace cartsim {
 
+Clock::duration LinePacer::wireTime(std::size_t count) const {
+    if (m_baud == 0) {
+        return Clock::duration::zero();
+    }
+    return std::chrono::duration_cast<Clock::duration>(
+        std::chrono::nanoseconds(count * 10ULL * 1'000'000'000ULL / m_baud));
+}
+
 Clock::time_point LinePacer::book(Clock::time_point ready, std::size_t count) {
     if (m_baud == 0) {
         return ready;
     }
-    const auto wire = std::chrono::nanoseconds(count * 10ULL * 1'000'000'000ULL / m_baud);
-    m_free = std::max(m_free, ready) + std::chrono::duration_cast<Clock::duration>(wire);
+    m_free = std::max(m_free, ready) + wireTime(count);
     return m_free;
 }
 

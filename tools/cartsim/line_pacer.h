@@ -20,6 +20,9 @@ class LinePacer {
     // the last of them has left the wire. The line is busy until then.
     Clock::time_point book(Clock::time_point ready, std::size_t count);
 
+    // How long `count` bytes take on the wire (zero when unpaced).
+    Clock::duration wireTime(std::size_t count) const;
+
     // Bytes the line carries in about `span` of time, at least one.
     std::size_t bytesPer(std::chrono::microseconds span) const;
 

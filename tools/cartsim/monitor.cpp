@@ -50,7 +50,7 @@ Monitor::Monitor(SerialLine& line, const MonitorSettings& settings, const Xmodem
     }
 }
 
-void Monitor::run() {
+[[noreturn]] void Monitor::run() {
     for (;;) {
         if (m_settings.mode == MonitorMode::RecvSystem) {
             receiveImage();

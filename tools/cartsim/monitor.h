@@ -34,7 +34,7 @@ class Monitor {
             const XmodemFaults& faults, std::function<void(const std::string&)> report);
 
     // Serves transfers until the line closes (LineClosed passes on).
-    void run();
+    [[noreturn]] void run();
 
   private:
     void receiveImage();

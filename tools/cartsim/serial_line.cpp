@@ -93,12 +93,16 @@ void SerialLine::write(std::span<const std::uint8_t> bytes) {
     auto rest = bytes.first(allowed);
     // Paced output goes out in slices of about two milliseconds, each one
     // no earlier than the moment its last byte would have left the wire.
+    // The whole block is booked at once, so that late wake-ups do not add
+    // up from slice to slice.
+    const auto start = m_sendPacer.book(Clock::now(), rest.size()) - m_sendPacer.wireTime(rest.size());
     const std::size_t slice = m_sendPacer.bytesPer(std::chrono::microseconds(2000));
+    std::size_t sent = 0;
     while (!rest.empty()) {
         const auto part = rest.first(std::min(slice, rest.size()));
-        const auto due = m_sendPacer.book(Clock::now(), part.size());
+        sent += part.size();
         if (m_sendPacer.paced()) {
-            std::this_thread::sleep_until(due);
+            std::this_thread::sleep_until(start + m_sendPacer.wireTime(sent));
         }
         writeNow(part);
         rest = rest.subspan(part.size());

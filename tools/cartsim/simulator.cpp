@@ -35,11 +35,12 @@ bool Simulator::run(std::stop_token stop) {
             Monitor monitor(line, *m_config.monitor, m_config.timing, m_config.faults.xmodem,
                             [this](const std::string& text) { report(text); });
             monitor.run();
-        }
-        Shell shell(line, m_cart, m_config.faults, m_config.timing, [this] { save(); });
-        for (;;) {
-            if (const auto byte = line.readByte(std::chrono::milliseconds(200))) {
-                shell.feed(*byte);
+        } else {
+            Shell shell(line, m_cart, m_config.faults, m_config.timing, [this] { save(); });
+            for (;;) {
+                if (const auto byte = line.readByte(std::chrono::milliseconds(200))) {
+                    shell.feed(*byte);
+                }
             }
         }
     } catch (const LineCut& cut) {
