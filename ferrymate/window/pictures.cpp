@@ -92,8 +92,7 @@ QPixmap connectionPicture(ConnectionPicture which) {
 }
 
 QPixmap arrowGlyph(ArrowDirection direction) {
-    QPixmap pixmap(40, 40);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = filledPixmap(40, 40, Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     if (direction == ArrowDirection::Left) {
@@ -145,8 +144,7 @@ QPixmap folderImage() {
 }
 
 QPixmap aboutIcon() {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = filledPixmap(32, 32, Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     drawHandheld(p, QPointF(1, 4), 30, QColor(120, 220, 140));
@@ -158,8 +156,7 @@ QPixmap aboutIcon() {
 }
 
 QPixmap aboutBanner() {
-    QPixmap pixmap(256, 64);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = filledPixmap(256, 64, Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -184,8 +181,7 @@ QPixmap aboutBanner() {
 }
 
 QPixmap cartridgePicture() {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = filledPixmap(32, 32, Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(60, 60, 70), 1.0));

@@ -151,6 +151,15 @@ class TestMainFrm : public QObject {
         QVERIFY(!store().readString("Location"));
     }
 
+    void storedValuesThatCannotBeUsedGiveTheDefaults() {
+        store().write({{"Location", std::string("/nonexistent/folder")},
+                       {"Width", std::string("800")},
+                       {"Height", 600}});
+        auto window = newWindow();
+        QCOMPARE(window->LocalDirEdit->text(), QDir::homePath());
+        QCOMPARE(window->outerSize(), QSize(640, 600));
+    }
+
     void outOfRangeStoredIndicesFallBackToTheFirstEntry() {
         store().write({{"CommPort", 7}, {"BaudRate", -1}});
         auto window = newWindow();
