@@ -303,6 +303,21 @@ class TestMainFrm : public QObject {
         QVERIFY(!window->ConnectingFrm->isVisible());
     }
 
+    void aFailedListingStillConnectsWithAnEmptyView() {
+        Cartridge cart({"--silent-before-final", "ls"});
+        QVERIFY(cart.ready());
+        HurriedClock clock;
+        SetLinkClock(&clock);
+        auto window = connectedWindow(cart);
+        QVERIFY(window->connected());
+        QCOMPARE(m_prompt.messages.size(), 1);
+        QVERIFY(m_prompt.messages[0].startsWith(QStringLiteral("通信がタイムアウトしました。")));
+        QCOMPARE(window->RemoteFileView->topLevelItemCount(), 0);
+        QVERIFY(window->remoteListing().empty());
+        QCOMPARE(window->shownPicture(), ConnectionPicture::Connected);
+        QVERIFY(window->centralWidget()->isEnabled());
+    }
+
     void cancelWhileConnecting() {
         Cartridge cart({"--silent-before-final", "HELO"});
         QVERIFY(cart.ready());
