@@ -29,13 +29,12 @@ ProtocolLogView::ProtocolLogView(QWidget* parent, std::size_t maxCharacters)
 }
 
 void ProtocolLogView::appendLine(std::string_view bytes, LogColour colour) {
-    QString text = QString::fromStdString(cp932ToUtf8(bytes));
+    // A line longer than the whole log keeps its end. A CP932 character is
+    // at least one byte, so the decoded text is no longer than the bytes.
     std::string kept(bytes);
-    // One line longer than the whole log keeps its end.
-    if (static_cast<std::size_t>(text.size()) + 1 > m_maxCharacters) {
-        text = text.right(static_cast<qsizetype>(m_maxCharacters - 1));
-        kept = kept.substr(kept.size() > m_maxCharacters - 1 ? kept.size() - (m_maxCharacters - 1) : 0);
-    }
+    if (kept.size() > m_maxCharacters - 1)
+        kept.erase(0, kept.size() - (m_maxCharacters - 1));
+    const QString text = QString::fromStdString(cp932ToUtf8(kept));
     const std::size_t characters = static_cast<std::size_t>(text.size()) + 1;
     while (!m_lines.empty() && m_characters + characters > m_maxCharacters)
         dropOldestLine();
