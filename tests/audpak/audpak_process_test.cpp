@@ -1,8 +1,8 @@
 // audpak as a process: arguments in, files, standard output and exit code
 // compared.
 
-#include "process_runner.h"
 #include "temp_folder.h"
+#include "tests/support/process_runner.h"
 #include "wave_builder.h"
 
 #include "entry/entry_header.h"
@@ -22,6 +22,7 @@ namespace audpak {
 namespace {
 
 using namespace test;
+using namespace pf::test;
 
 const std::string kUsage = "Velda Sound resource converter Version 1.03\r\n"
                            "usage: audpak [options] <MML file(.mml)> [resource file(.vr)]\r\n"
@@ -73,23 +74,23 @@ class AudpakProcess : public ::testing::Test {
 TEST_F(AudpakProcess, UsageHelpAndVersion) {
     for (const std::vector<std::string>& args : {std::vector<std::string>{}, {"-i", "-s", "-e"}}) {
         const auto result = run(args);
-        EXPECT_EQ(result.output, kUsage);
-        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.out, kUsage);
+        EXPECT_EQ(result.code, 1);
     }
     const auto help = run({"--help"});
-    EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.output.starts_with(kUsage));
-    EXPECT_NE(help.output.find("my.song.asm"), std::string::npos);
+    EXPECT_EQ(help.code, 0);
+    EXPECT_TRUE(help.out.starts_with(kUsage));
+    EXPECT_NE(help.out.find("my.song.asm"), std::string::npos);
     const auto version = run({"--version"});
-    EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.output, "Velda Sound resource converter Version 1.03\r\n");
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(version.out, "Velda Sound resource converter Version 1.03\r\n");
 }
 
 TEST_F(AudpakProcess, InstrumentSetWithListingTypeAndId) {
     put("bank.prg", kBank);
     const auto result = run({"-i", "-s", "-tAB", "-d-2", "bank"});
-    EXPECT_EQ(result.output, "audpak: bank.vr (43 bytes)\r\n");
-    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "audpak: bank.vr (43 bytes)\r\n");
+    EXPECT_EQ(result.code, 0);
     EXPECT_EQ(file("bank.vr"), resourceHeader("AB", 43, -2) + kBankBody);
     EXPECT_EQ(file("bank.asm"), kBankListing);
     EXPECT_EQ(names(), "bank.asm bank.prg bank.vr ");
@@ -102,8 +103,8 @@ TEST_F(AudpakProcess, EntryWrapsTheResource) {
     put("src/a_rather_long_bank_name.prg", kBank);
     const auto result = run({"-e", "-i", "src/a_rather_long_bank_name.prg"},
                             {"SOURCE_DATE_EPOCH=1262349296"}); // 2010-01-01 12:34:56
-    EXPECT_EQ(result.output, "audpak: src/a_rather_long_bank_name.vx (171 bytes)\r\n");
-    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "audpak: src/a_rather_long_bank_name.vx (171 bytes)\r\n");
+    EXPECT_EQ(result.code, 0);
 
     const std::string entry = file("src/a_rather_long_bank_name.vx");
     ASSERT_EQ(entry.size(), 128u + 43u);
@@ -131,7 +132,7 @@ TEST_F(AudpakProcess, EntryNamesAreTakenAsBytes) {
         "\xe3\x81\x82\xe3\x81\x84\xe3\x81\x86\xe3\x81\x88\xe3\x81\x8a\xe3\x81\x8b"; // six kana
     put(name + ".prg", kBank);
     const auto result = run({"-e", "-i", name}, {"SOURCE_DATE_EPOCH=0"});
-    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.code, 0);
     const std::string entry = file(name + ".vx");
     ASSERT_EQ(entry.size(), 171u);
     EXPECT_EQ(entry.substr(64, 16), name.substr(0, 16));
@@ -141,15 +142,15 @@ TEST_F(AudpakProcess, EntryNamesAreTakenAsBytes) {
 TEST_F(AudpakProcess, BadTimeSourceFailsBeforeWriting) {
     put("bank.prg", kBank);
     const auto result = run({"-e", "-i", "bank"}, {"SOURCE_DATE_EPOCH=soon"});
-    EXPECT_EQ(result.output, "SOURCE_DATE_EPOCH is not a whole number of seconds: 'soon'\r\n");
-    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "SOURCE_DATE_EPOCH is not a whole number of seconds: 'soon'\r\n");
+    EXPECT_EQ(result.code, 1);
     EXPECT_EQ(names(), "bank.prg ");
 }
 
 TEST_F(AudpakProcess, TwoDotsKeepListingAndOutputApart) {
     put("my.bank.prg", kBank);
     const auto result = run({"-i", "-s", "my.bank.prg"});
-    EXPECT_EQ(result.output, "audpak: my.bank (43 bytes)\r\n");
+    EXPECT_EQ(result.out, "audpak: my.bank (43 bytes)\r\n");
     EXPECT_EQ(file("my.bank"), resourceHeader("SI", 43, 0) + kBankBody);
     EXPECT_EQ(file("my.bank.asm"), kBankListing);
 }
@@ -174,8 +175,8 @@ TEST_F(AudpakProcess, CannotOpenMessages) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.output);
         const auto result = run(c.args);
-        EXPECT_EQ(result.output, c.output);
-        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.out, c.output);
+        EXPECT_EQ(result.code, 1);
     }
     EXPECT_EQ(file("bank.prg"), kBank);
     EXPECT_EQ(names(), "bank.asm bank.prg ");
@@ -186,15 +187,15 @@ TEST_F(AudpakProcess, FailedConversionLeavesExistingFilesAlone) {
     put("bad.vr", "old resource");
     put("bad.asm", "old listing");
     auto result = run({"-i", "-s", "bad"});
-    EXPECT_EQ(result.output, "']' without '[' in line 2\r\n");
-    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "']' without '[' in line 2\r\n");
+    EXPECT_EQ(result.code, 1);
     EXPECT_EQ(file("bad.vr"), "old resource");
     EXPECT_EQ(file("bad.asm"), "old listing");
 
     put("voice.wav", riff(formatChunk(1, 2, 2) + chunk("data", "abcd")));
     result = run({"-w", "-s", "voice"});
-    EXPECT_EQ(result.output, "accept only 8bit mono wave format\r\n");
-    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "accept only 8bit mono wave format\r\n");
+    EXPECT_EQ(result.code, 1);
     EXPECT_EQ(names(), "bad.asm bad.prg bad.vr voice.wav ");
 }
 
@@ -202,8 +203,8 @@ TEST_F(AudpakProcess, FailedConversionLeavesExistingFilesAlone) {
 TEST_F(AudpakProcess, WaveWritesAnEmptyListing) {
     put("v.wav", mono8("abc"));
     const auto result = run({"-w", "-s", "-d7", "-tQ", "v.wav", "out"});
-    EXPECT_EQ(result.output, "audpak: out.vr (19 bytes)\r\n");
-    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "audpak: out.vr (19 bytes)\r\n");
+    EXPECT_EQ(result.code, 0);
     EXPECT_EQ(file("out.vr"), std::string("VRQ\0\2\0\7\0", 8) + le16(3) + le16(1) + le32(0) + "abc");
     EXPECT_EQ(file("v.asm"), "");
     EXPECT_EQ(names(), "out.vr v.asm v.wav ");

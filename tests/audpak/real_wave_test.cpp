@@ -2,8 +2,8 @@
 // Python's wave module, generated here. Python's wave module, an
 // independent reader, gives the samples the resource must hold.
 
-#include "process_runner.h"
 #include "temp_folder.h"
+#include "tests/support/process_runner.h"
 #include "wave_builder.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +16,7 @@ namespace audpak {
 namespace {
 
 using namespace test;
+using namespace pf::test;
 
 const std::string kPython = "/usr/bin/python3";
 const std::string kSox = "/usr/bin/sox";
@@ -32,7 +33,7 @@ class RealWave : public ::testing::Test {
         std::vector<std::string> args{"-n"};
         args.insert(args.end(), format.begin(), format.end());
         args.insert(args.end(), {name, "synth", length, "sine", "440"});
-        ASSERT_EQ(runProcess(kSox, args, m_folder.path().string()).exitCode, 0);
+        ASSERT_EQ(runProcess(kSox, args, m_folder.path().string()).code, 0);
     }
 
     void pythonWave(const std::string& name, int channels, int width, int frames) {
@@ -46,7 +47,7 @@ class RealWave : public ::testing::Test {
                              {"-c", script, name, std::to_string(channels), std::to_string(width),
                               std::to_string(frames)},
                              m_folder.path().string())
-                      .exitCode,
+                      .code,
                   0);
     }
 
@@ -56,8 +57,8 @@ class RealWave : public ::testing::Test {
                                    "w=wave.open(sys.argv[1])\n"
                                    "sys.stdout.buffer.write(w.readframes(w.getnframes()))\n";
         const auto result = runProcess(kPython, {"-c", script, name}, m_folder.path().string());
-        EXPECT_EQ(result.exitCode, 0);
-        return result.output;
+        EXPECT_EQ(result.code, 0);
+        return result.out;
     }
 
     ProcessResult audpak(const std::string& name) {
@@ -71,8 +72,8 @@ class RealWave : public ::testing::Test {
         const auto result = audpak(name);
         const std::string base = name.substr(0, name.rfind('.'));
         const std::size_t length = samples.size() + 16;
-        EXPECT_EQ(result.output, "audpak: " + base + ".vr (" + std::to_string(length) + " bytes)\r\n");
-        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_EQ(result.out, "audpak: " + base + ".vr (" + std::to_string(length) + " bytes)\r\n");
+        EXPECT_EQ(result.code, 0);
         const std::string header = "VRVO" + le16(static_cast<unsigned>((length + 15) / 16)) + le16(0);
         EXPECT_EQ(readFile(m_folder / (base + ".vr")),
                   header + le16(static_cast<unsigned>(samples.size())) + le16(1) + le32(0) + samples);
@@ -80,8 +81,8 @@ class RealWave : public ::testing::Test {
 
     void expectRefused(const std::string& name, const std::string& message) {
         const auto result = audpak(name);
-        EXPECT_EQ(result.output, message);
-        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.out, message);
+        EXPECT_EQ(result.code, 1);
         EXPECT_FALSE(std::filesystem::exists(m_folder / (name.substr(0, name.rfind('.')) + ".vr")));
     }
 
