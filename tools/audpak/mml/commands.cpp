@@ -11,7 +11,7 @@ namespace audpak::mml {
 namespace {
 
 bool endsText(unsigned char c) {
-    return c == 0 || c == '/' || c == 0x1A;
+    return c == 0 || c == '/' || c == kEndOfTextByte;
 }
 
 bool skippedBetweenCommands(unsigned char c) {
@@ -52,7 +52,7 @@ std::int32_t wrapped32(std::int64_t value) {
 
 ScoreCompiler::ScoreEnd ScoreCompiler::runCommands() {
     for (;;) {
-        while (!m_reader.atEnd() && skippedBetweenCommands(m_reader.peek())) {
+        while (!endsText(m_reader.peek()) && skippedBetweenCommands(m_reader.peek())) {
             m_reader.advance();
         }
         if (endsText(m_reader.peek())) {

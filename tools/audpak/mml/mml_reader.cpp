@@ -33,7 +33,7 @@ unsigned char MmlReader::take() {
 }
 
 void MmlReader::skipBlanks() {
-    while (!atEnd() && peek() <= 0x20) {
+    while (!atEnd() && peek() <= 0x20 && peek() != kEndOfTextByte) {
         ++m_offset;
     }
 }

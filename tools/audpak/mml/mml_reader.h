@@ -10,6 +10,9 @@
 
 namespace audpak::mml {
 
+// The byte 0x1A ends the text like "/" (never skipped as a blank).
+inline constexpr unsigned char kEndOfTextByte = 0x1A;
+
 // How a command's argument was written: "V10" sets, "V+2" raises, "V-2" lowers.
 enum class ArgumentSign { None, Plus, Minus };
 
@@ -42,7 +45,7 @@ class MmlReader {
     unsigned char take();
     bool atEnd() const { return peek() == 0; }
 
-    // Skips blanks, line ends and control bytes (1-0x20).
+    // Skips blanks, line ends and control bytes (1-0x20, but not 0x1A).
     void skipBlanks();
     // Skips everything up to and including the next line feed.
     void skipComment();
