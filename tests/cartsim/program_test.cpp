@@ -3,12 +3,15 @@
 
 #include "tests/cartsim/cartsim_rig.h"
 
+#include "tools/cartsim/pty_endpoint.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -171,6 +174,31 @@ TEST(Program, RunsOnALinkKeepsItsStateAndStopsOnSigterm) {
     ASSERT_EQ(listing.size(), 6u) << "echo, 125, header, one file, closing line, 200";
     EXPECT_TRUE(listing[3].starts_with("renamed ")) << listing[3];
     EXPECT_EQ(again.stop(), 0);
+}
+
+TEST(Program, PlaysOnAGivenSerialDevice) {
+    TempFolder folder;
+    PtyEndpoint cable; // the test holds the far end of a "cable" on the master side
+    Program program(folder, {"--device", cable.slavePath(), "--baud", "115200"});
+    for (int i = 0; i < 250 && program.out().empty(); ++i) {
+        std::this_thread::sleep_for(20ms); // ready when it names the device
+    }
+    EXPECT_EQ(program.out(), cable.slavePath() + "\n");
+    const std::string command = "df\r";
+    ASSERT_EQ(::write(cable.masterFd(), command.data(), command.size()), 3);
+    std::string reply;
+    pollfd p{cable.masterFd(), POLLIN, 0};
+    while (reply.find("200 OK\r\n") == std::string::npos && ::poll(&p, 1, 5000) > 0) {
+        char buffer[256];
+        const ssize_t got = ::read(cable.masterFd(), buffer, sizeof buffer);
+        if (got <= 0) {
+            break;
+        }
+        reply.append(buffer, static_cast<std::size_t>(got));
+    }
+    EXPECT_TRUE(reply.starts_with("df\r\nFilesystem")) << reply;
+    EXPECT_NE(reply.find("\r\nram0 "), std::string::npos) << reply;
+    EXPECT_EQ(program.stop(), 0);
 }
 
 } // namespace

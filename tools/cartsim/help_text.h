@@ -6,9 +6,9 @@ namespace cartsim {
 inline constexpr const char* kHelpText = R"(Usage: cartsim [options]
 Plays a Pocketforge cartridge (VeldaOS shell, two file areas, monitor mode)
 on a new pseudo-terminal or on a serial device, until interrupted (Ctrl-C,
-SIGTERM or SIGHUP). The pseudo-terminal's device path is printed on the
-first line of standard output once the cartridge is ready; messages go to
-standard error. Exit code 0 after a stop, 1 when the start fails.
+SIGTERM or SIGHUP). The device path (the pseudo-terminal's, or the one of
+--device) is printed on the first line of standard output once the
+cartridge is ready; messages go to standard error. Exit code 0 after a stop, 1 when the start fails.
 
 Line:
   --link PATH          also make PATH a symbolic link to the pseudo-terminal;

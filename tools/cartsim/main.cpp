@@ -87,12 +87,10 @@ int play(const ProgramOptions& options) {
             pthread_kill(mainThread, SIGUSR1); // the line is gone: end the program
         }
     });
-    if (pty) {
-        if (!options.linkPath.empty()) {
-            pty->linkAt(options.linkPath);
-        }
-        std::cout << pty->slavePath() << std::endl;
+    if (pty && !options.linkPath.empty()) {
+        pty->linkAt(options.linkPath);
     }
+    std::cout << (pty ? pty->slavePath() : options.devicePath) << std::endl; // the cartridge is ready
     int signal = 0;
     sigwait(&stopSignals, &signal);
     player.request_stop();
