@@ -163,10 +163,17 @@ void Shell::date(const Words& words) {
     changedOk();
 }
 
-void Shell::get(const Words& words) {
-    const auto path = words.size() == 2 ? m_cart.file(words[1]) : std::nullopt;
+std::optional<CartPath> Shell::fileArgument(const Words& words, std::size_t count) {
+    auto path = words.size() == count ? m_cart.file(words[1]) : std::nullopt;
     if (!path) {
         m_reply.final(kSyntaxError);
+    }
+    return path;
+}
+
+void Shell::get(const Words& words) {
+    const auto path = fileArgument(words, 2);
+    if (!path) {
         return;
     }
     const CartEntry* const entry = path->area->find(path->name);
@@ -221,9 +228,8 @@ void Shell::storeReceived(CartArea& area, const std::vector<std::uint8_t>& bytes
 }
 
 void Shell::remove(const Words& words) {
-    const auto path = words.size() == 2 ? m_cart.file(words[1]) : std::nullopt;
+    const auto path = fileArgument(words, 2);
     if (!path) {
-        m_reply.final(kSyntaxError);
         return;
     }
     if (!path->area->remove(path->name)) {
@@ -234,9 +240,8 @@ void Shell::remove(const Words& words) {
 }
 
 void Shell::rename(const Words& words) {
-    const auto path = words.size() == 3 ? m_cart.file(words[1]) : std::nullopt;
+    const auto path = fileArgument(words, 3);
     if (!path) {
-        m_reply.final(kSyntaxError);
         return;
     }
     CartEntry* const entry = path->area->find(path->name);
@@ -254,9 +259,8 @@ void Shell::rename(const Words& words) {
 }
 
 void Shell::setinfo(const Words& words) {
-    const auto path = words.size() == 3 ? m_cart.file(words[1]) : std::nullopt;
+    const auto path = fileArgument(words, 3);
     if (!path) {
-        m_reply.final(kSyntaxError);
         return;
     }
     CartEntry* const entry = path->area->find(path->name);

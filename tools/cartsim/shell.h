@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,8 @@ class Shell {
     // The one argument of a command as an area; when it names none, the
     // final line is sent ("501" for a wrong count, "450" for no such area).
     CartArea* areaArgument(const Words& words);
+    // The file path of a command of `count` words; "501" when there is none.
+    std::optional<CartPath> fileArgument(const Words& words, std::size_t count);
 
     // The final line for a changed cartridge, after the change was saved.
     void changedOk();
