@@ -1,11 +1,11 @@
 #include "entry/replacement_file.h"
+#include "tests/support/file_contents.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -19,26 +19,17 @@ using OtherTargets = ReplacementFile::OtherTargets;
 
 class ReplacementFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "replacement-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
-        m_path = pathOf("e.vx");
-        std::ofstream(m_path) << "good old entry";
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
+    void SetUp() override { test::writeFile(m_path, "good old entry"); }
 
-    std::string pathOf(const std::string& name) const { return (m_dir / name).string(); }
-    static std::string content(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    std::string pathOf(const std::string& name) const { return m_folder / name; }
+    static std::string content(const std::string& path) { return test::readFile(path); }
     std::size_t fileCount() const {
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_dir), {}));
     }
 
-    fs::path m_dir;
-    std::string m_path;
+    test::TempFolder m_folder;
+    fs::path m_dir = m_folder.path();
+    std::string m_path = pathOf("e.vx");
 };
 
 TEST_F(ReplacementFileTest, UnfinishedFileLeavesTheOldOneAndNoTrace) {
