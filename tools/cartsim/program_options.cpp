@@ -57,16 +57,16 @@ void setMonitor(ProgramOptions& o, MonitorMode mode, std::string_view file) {
 
 using Setter = std::function<void(ProgramOptions&, std::string_view)>;
 
-struct OptionSpec {
+struct OptionRule {
     std::string_view name;
     bool takesValue;
     Setter set;
 };
 
-const std::vector<OptionSpec>& optionSpecs() {
+const std::vector<OptionRule>& optionRules() {
     using O = ProgramOptions;
     using V = std::string_view;
-    static const std::vector<OptionSpec> specs = {
+    static const std::vector<OptionRule> rules = {
         {"--help", false, [](O& o, V) { o.help = true; }},
         {"--version", false, [](O& o, V) { o.version = true; }},
         {"--link", true, [](O& o, V v) { o.linkPath = v; }},
@@ -99,7 +99,7 @@ const std::vector<OptionSpec>& optionSpecs() {
         {"--echo-always", false, [](O& o, V) { o.faults.echoAlways = true; }},
         {"--pause", true, [](O& o, V v) { o.faults.pauseBeforeFinal = seconds("--pause", v); }},
     };
-    return specs;
+    return rules;
 }
 
 } // namespace
@@ -137,21 +137,21 @@ ProgramOptions parseProgramOptions(int argc, const char* const* argv) {
             arg = arg.substr(0, equals);
             hasValue = true;
         }
-        const auto& specs = optionSpecs();
-        const auto spec =
-            std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& s) { return s.name == arg; });
-        if (spec == specs.end()) {
+        const auto& rules = optionRules();
+        const auto rule =
+            std::find_if(rules.begin(), rules.end(), [&](const OptionRule& s) { return s.name == arg; });
+        if (rule == rules.end()) {
             throw UsageError("unknown option \"" + std::string(argv[i]) + "\"");
         }
-        if (spec->takesValue && !hasValue) {
+        if (rule->takesValue && !hasValue) {
             if (i + 1 >= argc) {
                 throw UsageError(std::string(arg) + " needs a value");
             }
             value = argv[++i];
-        } else if (!spec->takesValue && hasValue) {
+        } else if (!rule->takesValue && hasValue) {
             throw UsageError(std::string(arg) + " takes no value");
         }
-        spec->set(options, value);
+        rule->set(options, value);
     }
     if (!options.devicePath.empty() && !options.linkPath.empty()) {
         throw UsageError("--link is for the pseudo-terminal; it cannot be used with --device");
